@@ -1,0 +1,255 @@
+#include "rl/Layer.h"
+
+#include <fstream>
+#include <unistd.h>
+#include <vector>
+
+#include "rl/Canvas.h"
+#include "rl/Colour.h"
+#include "rl/GL.h"
+#include <loadpng.h>
+#include <xalleg.h>
+#include "rl/GarbageCollected.h"
+#include "rl/LayerInternal.h"
+
+namespace rl {
+
+namespace {
+
+constexpr size_t kMaxPath = 512;
+
+struct LayerState {
+    bool programReady = false;
+    bool screenReady = false;
+    int width = 0, height = 0, colourDepth = 0;
+    int blending = 0;
+    bool antiAliasing = false;
+    bool linearFiltering = true;
+    bool keepMemoryImages = false;
+    bool logFirstWrite = true;
+    int pivotX = 0, pivotY = 0;
+    std::string driverName;
+};
+
+LayerState g_layer;
+
+void ShutDown()
+{
+    LayerLog("Collecting garbage");
+    CollectGarbage();
+    LayerLog("Destroying the framebuffer");
+    if (g_layer.screenReady)
+        detail::DestroyFrameBuffer();
+    g_layer.screenReady = false;
+    LayerLog("Render layer shutdown finished");
+}
+
+// Folds "." and ".." parts of an absolute path, as a file-name utility would.
+std::string Normalise(const std::string& path)
+{
+    std::vector<std::string> parts;
+    std::string::size_type start = 1;
+    while (start <= path.size()) {
+        std::string::size_type end = path.find('/', start);
+        if (end == std::string::npos)
+            end = path.size();
+        std::string part = path.substr(start, end - start);
+        if (part == "..") {
+            if (!parts.empty())
+                parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        start = end + 1;
+    }
+    std::string result;
+    for (const std::string& part : parts)
+        result += "/" + part;
+    if (result.empty() || path.back() == '/')
+        result += "/";
+    return result;
+}
+
+} // namespace
+
+void SetWindowTitle(const std::string& title)
+{
+    set_window_title(title.c_str());
+    // AllegroGL draws into a window of its own beside Allegro's; that is the one on screen.
+    if (_xwin.display && _xwin.window) {
+        XLOCK();
+        XStoreName(_xwin.display, _xwin.window, title.c_str());
+        XFlush(_xwin.display);
+        XUNLOCK();
+    }
+}
+
+bool ProgramReady() { return g_layer.programReady; }
+bool ScreenReady() { return g_layer.screenReady; }
+int ScreenWidth() { return g_layer.width; }
+int ScreenHeight() { return g_layer.height; }
+int ScreenColourDepth() { return g_layer.colourDepth; }
+
+bool InitProgram(bool keyboard, bool mouse, bool timer)
+{
+    if (allegro_init() != 0)
+        return false;
+    if (install_allegro_gl() != 0)
+        return false;
+    if (keyboard && install_keyboard() != 0)
+        return false;
+    if (mouse || timer) {
+        if (install_timer() != 0)
+            return false;
+        if (mouse && install_mouse() == -1)
+            return false;
+    }
+    // Runs before Allegro's own exit routine (registered earlier), while the GL context lives.
+    std::atexit(ShutDown);
+    g_layer.driverName = system_driver ? system_driver->name : "";
+    g_layer.programReady = true;
+    register_png_file_type();
+    LayerLog("Render layer started up succesfully");
+    return true;
+}
+
+bool InitScreen(int width, int height, bool fullScreen, int colourDepth, int zDepth, int refreshRate)
+{
+    // Only windowed/full screen is required: software GL grants its own depths and buffering.
+    allegro_gl_clear_settings();
+    allegro_gl_set(AGL_COLOR_DEPTH, colourDepth);
+    allegro_gl_set(AGL_DOUBLEBUFFER, 1);
+    allegro_gl_set(AGL_Z_DEPTH, zDepth);
+    allegro_gl_set(AGL_RENDERMETHOD, 1);
+    allegro_gl_set(fullScreen ? AGL_FULLSCREEN : AGL_WINDOWED, TRUE);
+    allegro_gl_set(AGL_SUGGEST, AGL_COLOR_DEPTH | AGL_DOUBLEBUFFER | AGL_Z_DEPTH | AGL_RENDERMETHOD);
+    if (refreshRate > 0)
+        request_refresh_rate(refreshRate);
+    allegro_gl_set(AGL_REQUIRE, fullScreen ? AGL_FULLSCREEN : AGL_WINDOWED);
+
+    set_color_depth(colourDepth);
+    if (set_gfx_mode(fullScreen ? GFX_OPENGL_FULLSCREEN : GFX_OPENGL_WINDOWED, width, height, 0, 0) != 0) {
+        LayerError("Couldn't up the screen! (Width: " + std::to_string(width) + ", Height: " +
+                   std::to_string(height) + ", " + (fullScreen ? "Fullscreen" : "Windowed") +
+                   ", Color depth: " + std::to_string(colourDepth) + ", Z Depth: " +
+                   std::to_string(zDepth) + ")");
+        return false;
+    }
+    LayerLog("Screen granted: colour depth " + std::to_string(allegro_gl_get(AGL_COLOR_DEPTH)) +
+             ", z depth " + std::to_string(allegro_gl_get(AGL_Z_DEPTH)) + ", " +
+             (allegro_gl_get(AGL_DOUBLEBUFFER) ? "double buffered" : "single buffered"));
+
+    g_layer.width = width;
+    g_layer.height = height;
+    g_layer.colourDepth = colourDepth;
+
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, width, height, 0, -1, 1000);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+
+    g_layer.blending = 0;
+    SetBlending(0);
+    g_layer.pivotX = width / 2;
+    g_layer.pivotY = height / 2;
+    ResetChannelMultipliers();
+    SetAntiAliasing(true);
+
+    detail::ResetCanvas(width, height);
+    g_layer.screenReady = true;
+
+    Canvas::Fill(0, 0, 0, 1, ALPHA_CHANNEL);
+    Canvas::Refresh();
+    Canvas::Fill(0, 0, 0, 1, ALPHA_CHANNEL);
+
+    RunAutoLoader();
+    LayerLog("Screen set up succesfully\n");
+    return true;
+}
+
+std::string ExecutablePath()
+{
+    char name[kMaxPath + 1] = {};
+    ssize_t length = readlink("/proc/self/exe", name, kMaxPath);
+    if (length <= 0)
+        return "./";
+    std::string path(name, static_cast<size_t>(length));
+    return path.substr(0, path.rfind('/') + 1);
+}
+
+std::string ToAbsolutePath(const std::string& path)
+{
+    if (!path.empty() && path[0] == '/')
+        return path;
+    std::string absolute = Normalise(ExecutablePath() + path);
+    if (!path.empty() && path.back() != '/' && absolute.size() > 1 && absolute.back() == '/')
+        absolute.pop_back();
+    if (absolute.size() > kMaxPath - 1)
+        absolute.resize(kMaxPath - 1);
+    return absolute;
+}
+
+void LayerLog(const std::string& text)
+{
+    std::ofstream file("renderlayer.log",
+                       g_layer.logFirstWrite ? std::ios::out | std::ios::trunc : std::ios::out | std::ios::app);
+    g_layer.logFirstWrite = false;
+    if (file)
+        file << text << "\n";
+}
+
+void LayerError(const std::string& text) { LayerLog("ERROR: " + text); }
+
+void SetBlending(int mode)
+{
+    if (mode < 0 || mode > 4)
+        mode = g_layer.blending;
+    g_layer.blending = mode;
+    if (mode == 3) {
+        glDisable(GL_BLEND);
+        return;
+    }
+    glEnable(GL_BLEND);
+    switch (mode) {
+    case 0: glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA); break;
+    case 1: glBlendFunc(GL_SRC_ALPHA, GL_ONE); break;
+    case 2: glBlendFunc(GL_ZERO, GL_ONE_MINUS_SRC_COLOR); break;
+    case 4: glBlendFunc(GL_ONE, GL_ONE); break;
+    }
+}
+
+int Blending() { return g_layer.blending; }
+
+void SetAntiAliasing(bool on)
+{
+    g_layer.antiAliasing = on;
+    if (on) {
+        glEnable(GL_LINE_SMOOTH);
+        glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+    } else {
+        glDisable(GL_LINE_SMOOTH);
+    }
+}
+
+void SetLinearFiltering(bool on) { g_layer.linearFiltering = on; }
+bool LinearFiltering() { return g_layer.linearFiltering; }
+void SetKeepMemoryImages(bool keep) { g_layer.keepMemoryImages = keep; }
+bool KeepMemoryImages() { return g_layer.keepMemoryImages; }
+
+void ScreenPivot(int& x, int& y)
+{
+    x = g_layer.pivotX;
+    y = g_layer.pivotY;
+}
+
+} // namespace rl

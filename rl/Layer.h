@@ -1,0 +1,53 @@
+#pragma once
+// The rendering layer's program and screen set-up, its paths and its own log "renderlayer.log".
+// Everything drawn by the engine goes through namespace rl; OpenGL is called only inside rl/.
+
+#include <string>
+
+namespace rl {
+
+// Installs Allegro, AllegroGL and the asked-for services; registers the layer's shut-down routine
+// to run at process exit and PNG loading for Allegro's image loader.
+bool InitProgram(bool keyboard, bool mouse, bool timer);
+
+// Opens the OpenGL screen (windowed unless fullScreen) with a pixel projection, then loads whatever
+// bitmaps and fonts were queued before it existed.
+bool InitScreen(int width, int height, bool fullScreen, int colourDepth, int zDepth, int refreshRate);
+
+// Titles the program's window (the OpenGL window the user sees, and Allegro's own).
+void SetWindowTitle(const std::string& title);
+
+bool ProgramReady();
+bool ScreenReady();
+int ScreenWidth();
+int ScreenHeight();
+int ScreenColourDepth();
+
+// The folder of the executable, ending with "/".
+std::string ExecutablePath();
+// A relative path resolved against ExecutablePath() (not the working folder), at most 512
+// characters; an absolute path is returned unchanged.
+std::string ToAbsolutePath(const std::string& path);
+
+void LayerLog(const std::string& text);
+void LayerError(const std::string& text);
+
+// 0 alpha blending, 1 additive by alpha, 2 (zero, one minus source colour), 3 copy, 4 additive;
+// any other value reapplies the current mode.
+void SetBlending(int mode);
+int Blending();
+
+void SetAntiAliasing(bool on);
+
+// Linear texture filtering for textures made from now on (nearest when off).
+void SetLinearFiltering(bool on);
+bool LinearFiltering();
+
+// Whether textures keep their memory image after upload (off: the image is freed after upload).
+void SetKeepMemoryImages(bool keep);
+bool KeepMemoryImages();
+
+// The pivot the screen rotates about (the screen centre after InitScreen).
+void ScreenPivot(int& x, int& y);
+
+} // namespace rl

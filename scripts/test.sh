@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite headless under its own Xvfb.
+# Usage: test.sh [--sanitize]   (--sanitize: the AddressSanitizer + UBSan build in build-sanitize/)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh --test
+./scripts/build.sh "$@"
+
+dir=build
+if [ "${1:-}" = "--sanitize" ]; then
+    dir=build-sanitize
+    # Leaks inside the X, GL and audio libraries are theirs; ours are reported.
+    export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+fi
+unset DISPLAY
+xvfb-run -a -s "-screen 0 1024x768x24 -r" ctest --test-dir "$dir" --output-on-failure -j2

@@ -1,0 +1,44 @@
+#include "core/Alert.h"
+
+#include "tests/support/TestSupport.h"
+
+TEST(Alert, RecordsLinesInsteadOfBlocking)
+{
+    ClearRecordedAlerts();
+    ShowAlert("Loading queued for bitmap: a.png\n");
+    ShowAlert("two\nlines");
+    ShowAlert("Level wrong version", "Can't Open", "", "&Continue");
+    const auto& alerts = RecordedAlerts();
+    ASSERT_EQ(alerts.size(), 3u);
+    EXPECT_EQ(alerts[0].lines, std::vector<std::string>({"Loading queued for bitmap: a.png"}));
+    EXPECT_EQ(alerts[1].lines, std::vector<std::string>({"two", "lines"}));
+    EXPECT_EQ(alerts[2].lines, std::vector<std::string>({"Level wrong version", "Can't Open", ""}));
+    EXPECT_EQ(alerts[2].button, "&Continue");
+}
+
+TEST(Alert, PresenterShowsAlertsUnlessRecording)
+{
+    unsetenv("MARL_ALERTS");   // before the first alert of this process: no recording from outside
+    std::vector<AlertMessage> presented;
+    SetAlertPresenter([&](const AlertMessage& message) { presented.push_back(message); });
+    ShowAlert("shown");
+    ASSERT_EQ(presented.size(), 1u);
+    EXPECT_EQ(presented[0].lines[0], "shown");
+    EXPECT_TRUE(RecordedAlerts().empty());
+
+    SetAlertRecording(true);
+    ShowAlert("recorded");
+    EXPECT_EQ(presented.size(), 1u);
+    EXPECT_EQ(RecordedAlerts().size(), 1u);
+    SetAlertPresenter({});
+}
+
+TEST(AlertDeathTest, FatalExitEndsWithTheStatusAfterTheAlertText)
+{
+    EXPECT_EXIT(
+        {
+            ShowAlert("Error loading RENDERLAYER frame");
+            FatalExit(-1);
+        },
+        ::testing::ExitedWithCode(255), "ALERT: Error loading RENDERLAYER frame");
+}

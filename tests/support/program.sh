@@ -1,0 +1,99 @@
+# Shell helpers for tests that drive the real program under Xvfb with xdotool.
+# Each test gets a private copy of the program beside a private copy of "Game Data", so files the
+# program writes never touch the repository's data.
+
+WORK=$(mktemp -d /tmp/marl-e2e-XXXXXX)
+PROGRAM_DIR="$WORK/bin"
+mkdir -p "$PROGRAM_DIR"
+cp "$MARL_BUILD_DIR/bin/marl" "$PROGRAM_DIR/marl"
+cp -r "$MARL_BUILD_DIR/Game Data/" "$WORK/Game Data" 2>/dev/null || mkdir -p "$WORK/Game Data"
+PROGRAM_PID=""
+WINDOW=""
+trap 'cleanup_program' EXIT
+
+cleanup_program() {
+    if [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
+        kill "$PROGRAM_PID" 2>/dev/null || true
+    fi
+    if [ -n "${KEEP_WORK:-}" ]; then echo "work folder kept: $WORK"; else rm -rf "$WORK"; fi
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -f "$PROGRAM_DIR/logfile.txt" ]; then echo "--- logfile.txt" >&2; tail -20 "$PROGRAM_DIR/logfile.txt" >&2; fi
+    exit 1
+}
+
+# start_program <window title>: starts the program and waits until its window shows.
+start_program() {
+    (cd "$PROGRAM_DIR" && MARL_ALERTS=${MARL_ALERTS:-record} exec ./marl >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
+    PROGRAM_PID=$!
+    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1) || true
+    [ -n "$WINDOW" ] || fail "no window titled '$1'"
+    # Allegro takes pointer motion as relative for a while after the mouse starts.
+    sleep 0.6
+    xdotool mousemove --window "$WINDOW" 400 300
+    sleep 0.3
+}
+
+screenshot() { import -window root "$1"; }
+
+press() {
+    xdotool keydown "$1"
+    sleep 0.1
+    xdotool keyup "$1"
+}
+
+click_at() {
+    xdotool mousemove --window "$WINDOW" "$1" "$2"
+    sleep 0.1
+    xdotool mousedown "${3:-1}"
+    sleep 0.05
+    xdotool mouseup "${3:-1}"
+    sleep 0.2
+}
+
+close_window() { "$MARL_BUILD_DIR/tests/tools/xclose" "$WINDOW"; }
+
+# expect_exit <status>: waits (at most 20 s) for the program to end with that status.
+expect_exit() {
+    local waited=0
+    while kill -0 "$PROGRAM_PID" 2>/dev/null; do
+        sleep 0.1
+        waited=$((waited + 1))
+        [ $waited -lt 200 ] || fail "program still running"
+    done
+    local status=0
+    wait "$PROGRAM_PID" || status=$?
+    PROGRAM_PID=""
+    [ "$status" = "$1" ] || fail "exit status $status, expected $1"
+}
+
+# expect_pixel <png> <x> <y> <#RRGGBB>: the screenshot's pixel has that colour.
+expect_pixel() {
+    local got
+    got=$(convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6)
+    [ "#$got" = "$4" ] || fail "pixel ($2, $3) of $1 is #$got, expected $4"
+}
+
+# expect_line <file> <n> <regex>: line n (1-based; -1 the last) matches.
+expect_line() {
+    local line
+    if [ "$2" = "-1" ]; then line=$(tail -n 1 "$1" | tr -d '\r'); else line=$(sed -n "${2}p" "$1" | tr -d '\r'); fi
+    echo "$line" | grep -Eq -- "$3" || fail "line $2 of $(basename "$1") is '$line', expected /$3/"
+}
+
+expect_contains() { grep -Fq -- "$2" "$1" || fail "$(basename "$1") lacks '$2'"; }
+expect_absent() { ! grep -Fq -- "$2" "$1" || fail "$(basename "$1") still has '$2'"; }
+
+# expect_in_order <file> <text>...: the texts appear on lines in that order.
+expect_in_order() {
+    local file=$1 last=0 n
+    shift
+    for text in "$@"; do
+        n=$(grep -Fn -- "$text" "$file" | head -1 | cut -d: -f1)
+        [ -n "$n" ] || fail "$(basename "$file") lacks '$text'"
+        [ "$n" -gt "$last" ] || fail "'$text' comes before an earlier line in $(basename "$file")"
+        last=$n
+    done
+}
