@@ -5,7 +5,7 @@
 
 namespace rl {
 
-enum RlLoadResult {
+enum RlLoadResult : int {
     RL_LOADED = 0,         // loaded, or nothing was pending
     RL_NOT_YET = 1,        // not possible yet: try again on a later pass
     RL_LOAD_FAILED = 2,

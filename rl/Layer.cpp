@@ -1,6 +1,10 @@
 #include "rl/Layer.h"
 
 #include <fstream>
+#if defined(__SANITIZE_ADDRESS__)
+#include <dlfcn.h>
+#include <link.h>
+#endif
 #include <unistd.h>
 #include <vector>
 
@@ -32,6 +36,23 @@ struct LayerState {
 };
 
 LayerState g_layer;
+
+#if defined(__SANITIZE_ADDRESS__)
+// Leak reports can name the library a leak belongs to only while it is still mapped; the GL
+// driver unloads itself before the report. Keep it (and the libraries it pulled in) mapped.
+void KeepGLDriverMapped()
+{
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void*) {
+            if (info->dlpi_name && std::string(info->dlpi_name).find("_dri.so") != std::string::npos)
+                dlopen(info->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+            return 0;
+        },
+        nullptr);
+}
+#else
+void KeepGLDriverMapped() {}
+#endif
 
 void ShutDown()
 {
@@ -135,6 +156,7 @@ bool InitScreen(int width, int height, bool fullScreen, int colourDepth, int zDe
                    std::to_string(zDepth) + ")");
         return false;
     }
+    KeepGLDriverMapped();
     LayerLog("Screen granted: colour depth " + std::to_string(allegro_gl_get(AGL_COLOR_DEPTH)) +
              ", z depth " + std::to_string(allegro_gl_get(AGL_Z_DEPTH)) + ", " +
              (allegro_gl_get(AGL_DOUBLEBUFFER) ? "double buffered" : "single buffered"));

@@ -5,9 +5,8 @@ set -euo pipefail
 source "$MARL_SOURCE_DIR/tests/support/program.sh"
 
 start_program "Marl Engine"
-screenshot "$WORK/running.png"
 # The view is cleared to the editor's green.
-expect_pixel "$WORK/running.png" 400 300 "#003C00"
+wait_for_pixel "$WORK/running.png" 400 300 "#003C00"
 press Escape
 expect_exit 0
 

@@ -1,8 +1,16 @@
 # Shell helpers for tests that drive the real program under Xvfb with xdotool.
-# Each test gets a private copy of the program beside a private copy of "Game Data", so files the
-# program writes never touch the repository's data.
+# Each test gets a private X server (so no other test's window can take its keys or pointer) and a
+# private copy of the program beside a private copy of "Game Data", so files the program writes
+# never touch the repository's data.
 
 WORK=$(mktemp -d /tmp/marl-e2e-XXXXXX)
+XVFB_PID=""
+exec 5> >(cat > "$WORK/xvfb-display")
+Xvfb -displayfd 5 -screen 0 1024x768x24 -r -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+XVFB_PID=$!
+for _ in $(seq 100); do [ -s "$WORK/xvfb-display" ] && break; sleep 0.05; done
+[ -s "$WORK/xvfb-display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -1 "$WORK/xvfb-display")"
 PROGRAM_DIR="$WORK/bin"
 mkdir -p "$PROGRAM_DIR"
 cp "$MARL_BUILD_DIR/bin/marl" "$PROGRAM_DIR/marl"
@@ -15,6 +23,7 @@ cleanup_program() {
     if [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
         kill "$PROGRAM_PID" 2>/dev/null || true
     fi
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
     if [ -n "${KEEP_WORK:-}" ]; then echo "work folder kept: $WORK"; else rm -rf "$WORK"; fi
 }
 
@@ -74,6 +83,21 @@ expect_pixel() {
     local got
     got=$(convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6)
     [ "#$got" = "$4" ] || fail "pixel ($2, $3) of $1 is #$got, expected $4"
+}
+
+# wait_for_pixel <png> <x> <y> <#RRGGBB>: takes screenshots into <png> until the pixel has that
+# colour (at most 15 s; a sanitizer build draws its first frames slowly).
+wait_for_pixel() {
+    local tries=0
+    while :; do
+        screenshot "$1"
+        local got
+        got=$(convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6)
+        [ "#$got" = "$4" ] && return 0
+        tries=$((tries + 1))
+        [ $tries -lt 60 ] || fail "pixel ($2, $3) of $1 is #$got, expected $4"
+        sleep 0.25
+    done
 }
 
 # expect_line <file> <n> <regex>: line n (1-based; -1 the last) matches.
