@@ -7,6 +7,7 @@
 
 #include "core/Clock.h"
 #include "core/Log.h"
+#include "resources/ResourceManager.h"
 #include "rl/Canvas.h"
 #include "rl/Layer.h"
 
@@ -41,11 +42,16 @@ int main(int, char**)
     rl::InitProgram(true, true, true);                         // 3
     rl::InitScreen(800, 600, false, 32, 8, 0);                 // 4
     rl::SetWindowTitle("Marl Engine");                         // 5
-    // 6-8: the resource manager, its plug-ins and the entity registry join here.
+    g_ResourceManager = new ResourceManager();                 // 6
+    // 7-8: the resource plug-ins and the entity registry join here.
     InstallClockTimer();                                       // 9
     RunInteractiveMode();                                      // 10
 
-    // 11-12: the entity registry and the resource manager are destroyed here, in that order.
+    // 11: the entity registry is destroyed here.
+    if (g_ResourceManager) {                                   // 12
+        delete g_ResourceManager;
+        g_ResourceManager = nullptr;
+    }
     g_Log->Close();                                            // 13
     delete g_Log;
     g_Log = nullptr;
