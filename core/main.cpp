@@ -7,7 +7,9 @@
 
 #include "core/Clock.h"
 #include "core/Log.h"
+#include "resources/RLBMPPlugin.h"
 #include "resources/ResourceManager.h"
+#include "resources/SoundPlugin.h"
 #include "rl/Canvas.h"
 #include "rl/Layer.h"
 
@@ -43,7 +45,15 @@ int main(int, char**)
     rl::InitScreen(800, 600, false, 32, 8, 0);                 // 4
     rl::SetWindowTitle("Marl Engine");                         // 5
     g_ResourceManager = new ResourceManager();                 // 6
-    // 7-8: the resource plug-ins and the entity registry join here.
+    // 7: the plug-ins live to the end of main, past the manager that borrows them; they go
+    // after the log has closed, so their destructors write nothing.
+    RLBMPPlugin bmpPlugin;
+    g_ResourceManager->AddPlugin("BMP", &bmpPlugin);
+    RLBMPPlugin pngPlugin;
+    g_ResourceManager->AddPlugin("PNG", &pngPlugin);
+    SoundPlugin soundPlugin;
+    g_ResourceManager->AddPlugin("WAV", &soundPlugin);
+    // 8: the entity registry joins here.
     InstallClockTimer();                                       // 9
     RunInteractiveMode();                                      // 10
 

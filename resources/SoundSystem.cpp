@@ -26,3 +26,12 @@ int CheckSoundResult()
     LogText(line, 4);
     throw SoundSystemError(text);
 }
+
+void CreateSoundSystem()
+{
+    if (SoundSystem)
+        return;
+    CheckSoundResult(FMOD_System_Create(&SoundSystem));
+    CheckSoundResult(SoundSystem->init(10, FMOD_INIT_NORMAL, nullptr));
+    LogText("New FMOD system created", 3);
+}

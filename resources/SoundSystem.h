@@ -34,3 +34,7 @@ inline int CheckSoundResult(FMOD_RESULT result)
     LastSoundResult = result;
     return CheckSoundResult();
 }
+
+// Creates and initialises SoundSystem (10 channels) unless it exists, logging "New FMOD system
+// created" the one time it does.
+void CreateSoundSystem();
