@@ -236,8 +236,9 @@ TEST_F(SoundClipOnDisk, TwoPlaysInQuickSuccessionOverlapAndAddUp)
         [](const Stretch& a, const Stretch& b) { return a.level < b.level; });
     const int single = 10000 * 26 / 128;   // SoundVolume as SDL_mixer's 1/128 steps
     EXPECT_NEAR(loudest.level, 2 * single, 2) << Describe(sounding);
-    // Both begin within a buffer or two of each other, so nearly all of it is heard twice.
-    EXPECT_GE(loudest.length, size_t(FramesFor(300) - 2 * kBufferFrames)) << Describe(sounding);
+    // Both begin within a buffer or two of each other (a few more on a busy machine), so nearly
+    // all of it is heard twice.
+    EXPECT_GE(loudest.length, size_t(FramesFor(300) - 4 * kBufferFrames)) << Describe(sounding);
     for (const Stretch& s : sounding) {
         if (&s != &loudest) {
             EXPECT_NEAR(s.level, single, 2) << Describe(sounding);
