@@ -21,6 +21,9 @@ constexpr int kOutputRate = 44100;
 constexpr int kOutputChannels = 2;
 constexpr int kOutputFrames = 1024;
 
+// SDL_mixer has one set of channels per process, so only one System may own the output.
+bool g_outputOwned = false;
+
 bool OpenOutput(std::string& error)
 {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
@@ -98,6 +101,8 @@ FMOD_RESULT System::init(int maxChannels, FMOD_INITFLAGS flags, void* extraDrive
         return FMOD_ERR_INVALID_PARAM;
     if (flags != FMOD_INIT_NORMAL || extraDriverData)
         return FMOD_ERR_UNSUPPORTED;
+    if (g_outputOwned)
+        return FMOD_ERR_OUTPUT_ALLOCATED;
 
     // Allegro owns the process's signals.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -131,6 +136,7 @@ FMOD_RESULT System::init(int maxChannels, FMOD_INITFLAGS flags, void* extraDrive
         return FMOD_ERR_MEMORY;
     }
     initialised_ = true;
+    g_outputOwned = true;
     return FMOD_OK;
 }
 

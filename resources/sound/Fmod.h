@@ -167,7 +167,8 @@ private:
 class System {
 public:
     // Opens the sound output with maxChannels mixing channels. flags must be FMOD_INIT_NORMAL and
-    // extraDriverData null. Falls back to silent output when no sound device can be opened.
+    // extraDriverData null. Falls back to silent output when no sound device can be opened. One
+    // System per process can own the output.
     FMOD_RESULT init(int maxChannels, FMOD_INITFLAGS flags, void* extraDriverData);
 
     // Loads a WAV file (mode FMOD_DEFAULT, no extended information).

@@ -174,6 +174,9 @@ TEST(SoundLayer, RefusesCallsOutOfOrderOrWithBadArguments)
     EXPECT_EQ(system->init(10, 4, nullptr), FMOD_ERR_UNSUPPORTED);
     ASSERT_EQ(system->init(10, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
     EXPECT_EQ(system->init(10, FMOD_INIT_NORMAL, nullptr), FMOD_ERR_INITIALIZED);
+    static FMOD::System* second = nullptr;
+    ASSERT_EQ(FMOD_System_Create(&second), FMOD_OK);
+    EXPECT_EQ(second->init(10, FMOD_INIT_NORMAL, nullptr), FMOD_ERR_OUTPUT_ALLOCATED);
 
     EXPECT_EQ(system->createSound(nullptr, FMOD_DEFAULT, nullptr, &sound), FMOD_ERR_INVALID_PARAM);
     EXPECT_EQ(system->createSound("good.wav", FMOD_DEFAULT, nullptr, nullptr), FMOD_ERR_INVALID_PARAM);
