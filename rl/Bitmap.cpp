@@ -60,14 +60,6 @@ std::vector<uint32_t> PackedPixels(BITMAP* image)
     return pixels;
 }
 
-int NextPowerOfTwo(int n)
-{
-    int p = 1;
-    while (p < n)
-        p <<= 1;
-    return p;
-}
-
 bool NonPowerOfTwoTextures()
 {
     static const bool supported = allegro_gl_is_extension_supported("GL_ARB_texture_non_power_of_two") != 0;
@@ -230,8 +222,8 @@ void Bitmap::SendToGPU()
     textureShared_ = false;
 
     const std::vector<uint32_t> pixels = PackedPixels(image_);
-    textureWidth_ = NonPowerOfTwoTextures() ? width_ : NextPowerOfTwo(width_);
-    textureHeight_ = NonPowerOfTwoTextures() ? height_ : NextPowerOfTwo(height_);
+    textureWidth_ = NonPowerOfTwoTextures() ? width_ : detail::NextPowerOfTwo(width_);
+    textureHeight_ = NonPowerOfTwoTextures() ? height_ : detail::NextPowerOfTwo(height_);
     uMax_ = static_cast<float>(width_) / textureWidth_;
     vMax_ = static_cast<float>(height_) / textureHeight_;
 

@@ -154,6 +154,14 @@ void DestroyFrameBuffer()
     g_canvas.target = SCREEN_TARGET;
 }
 
+int NextPowerOfTwo(int n)
+{
+    int p = 1;
+    while (p < n)
+        p <<= 1;
+    return p;
+}
+
 void BindTexture(unsigned int texture)
 {
     if (texture) {

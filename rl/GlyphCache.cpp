@@ -22,14 +22,6 @@ constexpr int kPadding = 1;
 
 int Pixels(FT_Pos value26_6) { return static_cast<int>((value26_6 + 32) >> 6); }
 
-int NextPowerOfTwo(int n)
-{
-    int p = 1;
-    while (p < n)
-        p <<= 1;
-    return p;
-}
-
 bool IsControl(int c) { return c < 32 || (c >= 127 && c < 160); }
 
 // One rendered glyph before packing.
@@ -165,7 +157,7 @@ bool RenderGlyphAtlas(const FontFace& font, bool hinting, int maxAtlasSize, Glyp
         widest = std::max(widest, g.width + 2 * kPadding);
     }
 
-    atlas.width = NextPowerOfTwo(std::max({64, widest, static_cast<int>(std::sqrt(static_cast<double>(area)) * 1.2)}));
+    atlas.width = detail::NextPowerOfTwo(std::max({64, widest, static_cast<int>(std::sqrt(static_cast<double>(area)) * 1.2)}));
     int used = -1;
     while (atlas.width <= maxAtlasSize) {
         used = Pack(atlas.glyphs, atlas.width);
@@ -177,7 +169,7 @@ bool RenderGlyphAtlas(const FontFace& font, bool hinting, int maxAtlasSize, Glyp
         error = "the glyphs do not fit a texture of " + std::to_string(maxAtlasSize) + " pixels";
         return false;
     }
-    atlas.height = NextPowerOfTwo(std::max(used, 1));
+    atlas.height = detail::NextPowerOfTwo(std::max(used, 1));
     atlas.coverage.assign(static_cast<size_t>(atlas.width) * atlas.height, 0);
     for (int c = 0; c < 256; ++c) {
         const Glyph& g = atlas.glyphs[c];

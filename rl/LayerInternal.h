@@ -9,5 +9,7 @@ void ResetCanvas(int width, int height);
 void DestroyFrameBuffer();
 // Makes the given texture the one bound, enabling texturing; 0 disables texturing.
 void BindTexture(unsigned int texture);
+// The smallest power of two not below n (1 for n <= 1): texture sizes for drivers that need them.
+int NextPowerOfTwo(int n);
 
 } // namespace rl::detail

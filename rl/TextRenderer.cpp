@@ -76,6 +76,8 @@ RlLoadResult TextRenderer::ExecutePendingLoad()
 {
     if (!pendingLoad_)
         return RL_LOADED;
+    if (!ScreenReady())
+        return RL_NOT_YET;
     const FileLoader load = *pendingLoad_;
     pendingLoad_.reset();
     return Load(load.fileName.c_str(), load.glyphWidth, load.glyphHeight) ? RL_LOADED : RL_LOAD_FAILED;
@@ -117,9 +119,12 @@ void TextRenderer::ReportTagProblems(const std::string& text, const SplitText& s
     for (const TextRun& run : split.runs)
         if (run.kind == TextRun::TagColour && !run.parsed)
             ReportOnce("Cannot parse the color " + text.substr(run.begin, run.length));
-    if (split.unclosedTag != std::string::npos)
+    if (split.unclosedTag != std::string::npos) {
+        // The rest of its line is enough to find it, and keeps the log one line per message.
+        const size_t lineEnd = text.find('\n', split.unclosedTag);
         ReportOnce("Cannot parse the color tag without a closing \"]\", printed as text: " +
-                   text.substr(split.unclosedTag));
+                   text.substr(split.unclosedTag, lineEnd == std::string::npos ? lineEnd : lineEnd - split.unclosedTag));
+    }
 }
 
 void TextRenderer::Print(const std::string& text, int x, int y) const
@@ -161,8 +166,9 @@ int TextRenderer::Width(const std::string& text) const
 {
     if (!IsValid())
         return 0;
+    // Measuring stays silent: the GUI measures every prefix of a label, and each prefix of a bad
+    // tag would be a message of its own. Printing reports.
     const SplitText split = SplitTaggedText(text, tagsEnabled_);
-    ReportTagProblems(text, split);
     int widest = 0, line = 0;
     for (const TextRun& run : split.runs) {
         if (run.kind == TextRun::Characters)

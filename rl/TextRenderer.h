@@ -13,7 +13,7 @@
 // Tags (on unless switched off): "[color RRGGBB]" or "[color RRGGBBAA]" (hexadecimal) colours the
 // text after it, "[/color]" returns to the renderer's own colour; tags take no room. A colour that
 // is not 6 or 8 digits is logged ("Cannot parse the color ...") and the colour stays; a "[color "
-// without a "]" after it is ordinary text. Each such text is logged once, not on every frame.
+// without a "]" after it is ordinary text. Print logs each such text once, not on every frame.
 //
 // A renderer made before the screen exists queues its font (with an alert) and loads it when the
 // screen is set up. A renderer whose font failed draws nothing and measures 0.

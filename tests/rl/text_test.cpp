@@ -79,6 +79,11 @@ TEST_F(TextTest, GuiFontHasTheMetricsTheWidgetsLayOutWith)
     EXPECT_EQ(font->Ascender(), 12);
     EXPECT_EQ(font->Descender(), -3);
     EXPECT_EQ(font->Height("I"), 15);
+
+    // The fallback face where Liberation is missing serves at the same size.
+    rl::TextRenderer fallback("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 11, 13);
+    EXPECT_TRUE(fallback.IsValid());
+    EXPECT_GT(fallback.Width("Hello"), 0);
     EXPECT_NE(ReadFile("renderlayer.log").find("Loading a true type font: " + rl::DefaultFontFile()), std::string::npos);
 }
 
@@ -277,6 +282,8 @@ TEST_F(TextTest, ColourTagWithoutClosingBracketIsPlainTextLoggedOnce)
     }
     EXPECT_FALSE(FindInk(95, 80, 60, 30, AnyInk).Empty());
     EXPECT_EQ(CountLogLines("Cannot parse the color"), 1);
+    font->Print("a [color 00FF00 b\nnext line", 100, 100);
+    EXPECT_NE(ReadFile("renderlayer.log").find("printed as text: [color 00FF00 b\n"), std::string::npos);
 
     // A bad digit tag printed every frame is also logged once.
     for (int frame = 0; frame < 50; ++frame)
@@ -365,6 +372,10 @@ TEST(TextBeforeScreen, FontMadeBeforeTheScreenIsQueuedWithAnAlertAndLoadsWithIt)
     EXPECT_EQ(font.Width("x"), 0);
     ASSERT_EQ(RecordedAlerts().size(), 2u);
     EXPECT_EQ(RecordedAlerts()[0].lines.at(0), "Loading queued for font: " + rl::DefaultFontFile());
+    // Asked again before the screen, the load stays queued without a second alert.
+    EXPECT_EQ(font.ExecutePendingLoad(), rl::RL_NOT_YET);
+    EXPECT_TRUE(font.HasPendingLoad());
+    EXPECT_EQ(RecordedAlerts().size(), 2u);
 
     ASSERT_TRUE(rl::InitScreen(800, 600, false, 32, 8, 0));
     EXPECT_FALSE(font.HasPendingLoad());
