@@ -316,10 +316,10 @@ def helmet(hp, c):
 
 def pith_helmet(hp, c):
     x, y = c
-    hp.blob(ellipse(x - 0.5, y - 3, 14.5, 3.2), rgb('#e7d9a8'))
-    hp.blob([arc_points(x - 0.5, y - 4, 9.5, 10, 180, 360, 20)], radial(x - 3, y - 10, 12, [(0, rgb('#f3e8c2')), (1, rgb('#cdb97a'))]))
-    hp.fill(rect(x - 9.5, y - 6.5, 19, 2.4), rgb('#8a5a2b'))
-    hp.blob(circle(x - 0.5, y - 14, 1.6), rgb('#cdb97a'), INK, 0.8)
+    hp.blob(ellipse(x - 0.5, y - 6, 14.5, 3.2), rgb('#e7d9a8'))
+    hp.blob([arc_points(x - 0.5, y - 7, 9.5, 10, 180, 360, 20)], radial(x - 3, y - 10, 12, [(0, rgb('#f3e8c2')), (1, rgb('#cdb97a'))]))
+    hp.fill(rect(x - 9.5, y - 9.5, 19, 2.4), rgb('#8a5a2b'))
+    hp.blob(circle(x - 0.5, y - 17, 1.6), rgb('#cdb97a'), INK, 0.8)
 
 
 def human_walk(rig, arms=True, held=None):
@@ -441,7 +441,8 @@ def snowman():
     for side, sx in (('Front', -1), ('Back', 1)):
         col = rgb('#6b4a2b') if side == 'Front' else rgb('#4e3520')
         arm = rig.rest[side + ' Arm']
-        p[side + ' Arm'].blob(stroke([arm['start'], arm['end']], 3.2), col, INK, 1.0)
+        (ax, ay), (bx, by) = arm['start'], arm['end']
+        p[side + ' Arm'].blob(stroke([(ax + (bx - ax) * 0.6, ay + (by - ay) * 0.6), (bx, by)], 3.2), col, INK, 1.0)
         hand = rig.rest[side + ' Hand']
         (hx, hy) = hand['end']
         twigs = stroke([hand['start'], (hx, hy)], 2.6) + stroke([(hx, hy), (hx + sx * 5, hy - 6)], 2.0) + \

@@ -13,7 +13,7 @@ VIEW = {  # cell width, height, origin x, origin y, scale
     'Cactus Man 2 (small).txt': (90, 150, 45, 58, 1.0),
     'Small Robot (game size).txt': (90, 120, 45, 50, 1.0),
     'Soldier Alpha.TXT': (100, 150, 40, 60, 1.0),
-    'Snowman Boss.txt': (240, 150, 45, 16, 0.5),
+    'Snowman Boss.txt': (330, 150, 130, 16, 0.5),
     'Snowman.txt': (140, 180, 80, 95, 1.0),
     'Jungle Explorer.txt': (110, 160, 50, 80, 1.0),
 }
