@@ -548,7 +548,7 @@ def water_surface_frames():
         ph = 2 * math.pi * f / 4
         surf = lambda x: 24 + 2.2 * math.sin(2 * math.pi * 2 * x / T - ph) + 1.0 * math.sin(2 * math.pi * 5 * x / T + ph * 2)
         body = [[(x, surf(x)) for x in range(-4, T + 5, 2)] + [(T + 4, T + 4), (-4, T + 4)]]
-        im.fill(body, linear((0, 20), (0, 64), [(0, WATER), (1, WATER_DEEP)]))
+        im.fill(body, linear((0, 20), (0, 64), [(0, WATER), (1, rgb('#236f98'))]))
         im.line([(x, surf(x)) for x in range(-4, T + 5, 2)], 2.2, WATER_LIGHT)
         im.line([(x, surf(x) - 1.2) for x in range(-4, T + 5, 2)], 1.0, rgb('#184a68'))
         for k in range(4):
@@ -565,7 +565,7 @@ def water_body_frames():
     frames = []
     for f in range(4):
         im = Image(T, T, WATER_DEEP)
-        im.fill(rect(0, 0, T, T), linear((0, 0), (0, 64), [(0, rgb('#236f98')), (1, WATER_DEEP)]))
+        im.fill(rect(0, 0, T, T), rgb('#236f98'))  # flat, so deep water stacks without a seam
         for k in range(6):
             x = (k * 23 + 7) % T
             y = (k * 29 + 11 - f * 6) % T
