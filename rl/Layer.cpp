@@ -113,17 +113,22 @@ int ScreenColourDepth() { return g_layer.colourDepth; }
 
 bool InitProgram(bool keyboard, bool mouse, bool timer)
 {
+    // Each failure names the service, with Allegro's own reason.
+    auto failed = [](const char* what) {
+        LayerError(std::string("Couldn't install ") + what + ": " + allegro_error);
+        return false;
+    };
     if (allegro_init() != 0)
-        return false;
+        return failed("Allegro");
     if (install_allegro_gl() != 0)
-        return false;
+        return failed("AllegroGL");
     if (keyboard && install_keyboard() != 0)
-        return false;
+        return failed("the keyboard");
     if (mouse || timer) {
         if (install_timer() != 0)
-            return false;
+            return failed("the timer");
         if (mouse && install_mouse() == -1)
-            return false;
+            return failed("the mouse");
     }
     // Runs before Allegro's own exit routine (registered earlier), while the GL context lives.
     std::atexit(ShutDown);
