@@ -64,8 +64,8 @@ void OpenScreen()
 {
     if (rl::ScreenReady())
         return;
-    ASSERT_TRUE(rl::InitProgram(true, true, true));
-    ASSERT_TRUE(rl::InitScreen(800, 600, false, 32, 8, 0));
+    ASSERT_TRUE(rl::InitProgram(true, true, true)) << ReadFile("renderlayer.log");
+    ASSERT_TRUE(rl::InitScreen(800, 600, false, 32, 8, 0)) << ReadFile("renderlayer.log");
 }
 
 void ScreenTest::SetUp()
