@@ -1,0 +1,102 @@
+// Drawing of a level's layers, its tile palette rows and its flag overlay; all through rl.
+#include "level/Level.h"
+
+#include "level/VisibleCells.h"
+#include "rl/Colour.h"
+#include "rl/Rect.h"
+
+namespace {
+
+const rl::Colour kOutsideColour(1, 1, 0, 1);      // cells beyond the grid
+const rl::Colour kBrokenTileColour(1, 1, 1, 1);   // tiles that cannot draw
+const rl::Colour kSolidColour(0, 1, 1, 0.3f);     // the flag overlay
+
+constexpr int kBackgroundClipped = 1;
+constexpr int kBackgroundScrolling = 0;
+
+void FillSquare(float x, float y, float size, const rl::Colour& colour) { rl::Rect(x, y, size, size).Draw(colour); }
+
+} // namespace
+
+void Level::DrawLayer(int viewWidth, int viewHeight, int scrollX, int scrollY, int screenX, int screenY, float zoom,
+                      int which, int backgroundMode)
+{
+    if (which == 0) {
+        if (!background)
+            return;
+        if (backgroundMode == kBackgroundClipped)
+            background->DrawClipped(static_cast<float>(screenX), static_cast<float>(screenY), viewWidth, viewHeight);
+        else if (backgroundMode == kBackgroundScrolling)
+            background->Draw(static_cast<float>(scrollX));
+        return;
+    }
+    if (which != kBackLayer && which != kFrontLayer)
+        return;
+
+    const VisibleCells cells = VisibleCells::Compute(viewWidth, viewHeight, scrollX, scrollY, zoom);
+    const int count = tileset ? tileset->tileCount : 0;
+    for (int i = 0; i < cells.columns; ++i) {
+        const int column = cells.firstColumn + i;
+        const float x = static_cast<float>(screenX) + cells.ColumnX(i);
+        for (int j = 0; j < cells.rows; ++j) {
+            const int row = cells.firstRow + j;
+            const float y = static_cast<float>(screenY) + cells.RowY(j);
+            Tile* tile = GetTile(column, row, which);
+            if (!tile) {
+                FillSquare(x, y, cells.cellSize, kOutsideColour);
+                continue;
+            }
+            const int n = tile->tileNumber;
+            if (n == 0)
+                continue;
+            if (n < 0 || n >= count ||
+                tile->DrawScaled(static_cast<int>(x), static_cast<int>(y), tileset->DrawMode(n), zoom) != 0)
+                FillSquare(x, y, cells.cellSize, kBrokenTileColour);
+        }
+    }
+}
+
+void Level::DrawRows(int viewWidth, int viewHeight, int firstRowOffset, int screenX, int screenY)
+{
+    const int size = kCellSize;
+    const int columns = viewWidth < 0 ? 0 : viewWidth / size + (viewWidth % size != 0 ? 1 : 0);
+    const int rows = viewHeight < 0 ? 0 : viewHeight / size + (viewHeight % size != 0 ? 1 : 0);
+    const int firstRow = firstRowOffset / size;
+    const int remainder = firstRowOffset % size;
+    const int count = tileset ? tileset->tileCount : 0;
+    for (int i = 0; i < columns; ++i) {
+        const int x = screenX + size * i;
+        for (int j = 0; j < rows; ++j) {
+            const int y = screenY + size * j - remainder;
+            Tile* tile = GetTile(i, firstRow + j, kBackLayer);
+            if (!tile) {
+                FillSquare(static_cast<float>(x), static_cast<float>(y), static_cast<float>(size), kOutsideColour);
+                continue;
+            }
+            const int n = tile->tileNumber;
+            if (n == 0)
+                continue;
+            if (n < 0 || n >= count || tile->Draw(x, y) != 0)
+                FillSquare(static_cast<float>(x), static_cast<float>(y), static_cast<float>(size), kBrokenTileColour);
+        }
+    }
+}
+
+void Level::DrawFlagOverlay(int viewWidth, int viewHeight, int scrollX, int scrollY, int screenX, int screenY,
+                            float zoom)
+{
+    const VisibleCells cells = VisibleCells::Compute(viewWidth, viewHeight, scrollX, scrollY, zoom);
+    for (int i = 0; i < cells.columns; ++i) {
+        const int column = cells.firstColumn + i;
+        if (column >= Width())
+            break;
+        for (int j = 0; j < cells.rows; ++j) {
+            const int row = cells.firstRow + j;
+            if (row >= Height())
+                break;
+            if (GetFlags(column, row) & 1)
+                FillSquare(static_cast<float>(screenX) + cells.ColumnX(i), static_cast<float>(screenY) + cells.RowY(j),
+                           cells.cellSize, kSolidColour);
+        }
+    }
+}
