@@ -2,7 +2,7 @@
 // the cells the moved edge lands in, spread over the box's extent at its old position.
 #include "entities/Entity.h"
 
-#include <climits>
+#include <algorithm>
 #include <cmath>
 
 #include "level/TileGrid.h"
@@ -10,8 +10,8 @@
 namespace {
 
 constexpr double kCell = TileGrid::kCellSize;
-// Far outside any grid, yet safe to add small numbers to.
-constexpr int kFarAway = INT_MIN / 4;
+// Cells this far out are all alike: outside any grid (and small enough to do sums with).
+constexpr int kFarCell = 1 << 24;
 
 // The cell a level coordinate falls in. Rounded down, so the band just left of (or above) the grid
 // is already outside it: an entity is stopped at the level's edge rather than 63 pixels past it.
@@ -19,13 +19,10 @@ constexpr int kFarAway = INT_MIN / 4;
 int Cell(double v)
 {
     const double cell = std::floor(v / kCell);
-    if (!(cell > -1e9 && cell < 1e9))   // far outside, or not a number
-        return kFarAway;
-    return static_cast<int>(cell);
+    if (std::isnan(cell))
+        return -kFarCell;
+    return static_cast<int>(std::clamp(cell, -static_cast<double>(kFarCell), static_cast<double>(kFarCell)));
 }
-
-// Where v lies within its cell, 0 ... 63.x (the remainder matching Cell).
-double WithinCell(double v) { return v - kCell * std::floor(v / kCell); }
 
 // The cells an edge spanning first ... last (level pixels, inclusive) touches: each 64-pixel step
 // from first, then last itself. Those are consecutive cells, so the range is tested instead.
@@ -56,6 +53,13 @@ bool RowBlocks(const TileGrid& grid, int row, int from, int to)
     return false;
 }
 
+// Where an edge stopped by the blocking cell `cell` comes to rest: one pixel before the cell
+// (moving forwards) or on the boundary after it (moving backwards). A move that jumped past the
+// grid's edge in one step is stopped at that edge, the first cell outside, so nothing comes to
+// rest out of the level.
+double StopBefore(int cell, int cells) { return kCell * std::min(cell, cells) - 1; }
+double StopAfter(int cell) { return kCell * (std::max(cell, -1) + 1); }
+
 } // namespace
 
 int Entity::CollideWithLevel(const TileGrid* level, float oldXf, float oldYf)
@@ -69,19 +73,21 @@ int Entity::CollideWithLevel(const TileGrid* level, float oldXf, float oldYf)
     // Horizontal: the column the leading edge moved into, over the rows of the old position.
     int fromRow = 0, toRow = 0;
     CellSpan(oldY + top, oldY + bottom, fromRow, toRow);
-    double X = std::ceil(static_cast<double>(x));
+    const double X = std::ceil(static_cast<double>(x));
     if (velX > 0) {
-        if (ColumnBlocks(*level, Cell(X + right), fromRow, toRow)) {
+        const int column = Cell(X + right);
+        if (ColumnBlocks(*level, column, fromRow, toRow)) {
             velX = 0;
             driveX = 0;
-            x = static_cast<float>(X - WithinCell(X + right) - 1);   // right edge one pixel short
+            x = static_cast<float>(StopBefore(column, level->Width()) - right);
             result |= kBlockedRight;
         }
     } else if (velX < 0) {
-        if (ColumnBlocks(*level, Cell(X + left), fromRow, toRow)) {
+        const int column = Cell(X + left);
+        if (ColumnBlocks(*level, column, fromRow, toRow)) {
             velX = 0;
             driveX = 0;
-            x = static_cast<float>(X + kCell - WithinCell(X + left));   // left edge on the boundary
+            x = static_cast<float>(StopAfter(column) - left);
             result |= kBlockedLeft;
         }
     }
@@ -92,16 +98,18 @@ int Entity::CollideWithLevel(const TileGrid* level, float oldXf, float oldYf)
     CellSpan(oldX + left, oldX + right, fromColumn, toColumn);
     const double Y = std::ceil(static_cast<double>(y));
     if (velY < 0) {
-        if (RowBlocks(*level, Cell(Y + top), fromColumn, toColumn)) {
+        const int row = Cell(Y + top);
+        if (RowBlocks(*level, row, fromColumn, toColumn)) {
             velY = 0;
             driveY = 0;
-            y = static_cast<float>(Y + kCell - WithinCell(Y + top));
+            y = static_cast<float>(StopAfter(row) - top);
             result |= kBlockedAbove;
         }
         flags |= ENT_AIRBORNE;
     }
     if (velY > 0) {
-        if (!RowBlocks(*level, Cell(Y + bottom), fromColumn, toColumn)) {
+        const int row = Cell(Y + bottom);
+        if (!RowBlocks(*level, row, fromColumn, toColumn)) {
             flags |= ENT_AIRBORNE;
             return result;
         }
@@ -112,7 +120,7 @@ int Entity::CollideWithLevel(const TileGrid* level, float oldXf, float oldYf)
             velY = -velY * bounce;
         driveY = 0;
         flags &= ~ENT_AIRBORNE;
-        y = static_cast<float>(Y - WithinCell(Y + bottom) - 1);
+        y = static_cast<float>(StopBefore(row, level->Height()) - bottom);
         result |= kBlockedBelow;
     }
     // velY exactly 0: the airborne state stays as the last move left it.
