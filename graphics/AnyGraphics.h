@@ -17,6 +17,10 @@
 
 #include "graphics/FrameSet.h"
 
+namespace rl {
+class Bitmap;
+}
+
 class AnyGraphics {
 public:
     // Makes a fresh array of count empty frame sets (a negative count makes none).
@@ -53,6 +57,9 @@ public:
     std::unique_ptr<FrameSet[]> frameSets;   // owned; set 0 plays first
 
 private:
+    // The image of the frame; null when the indices are out of range or the frame has none.
+    const rl::Bitmap* ImageAt(int frameSet, int frame) const;
+
     // The real length of frameSets, so a frameSetCount changed by hand can never reach past it.
     int32_t allocated_ = 0;
 };

@@ -68,15 +68,19 @@ public:
 // of every line written since (without priority and time stamp).
 class LogCapture {
 public:
-    LogCapture()
-    {
-        g_Log = log_ = new Log();
-        log_->priority = 0;
-    }
+    LogCapture() { Restart(); }
     ~LogCapture()
     {
         delete log_;
         g_Log = nullptr;
+    }
+    // A fresh log in the current folder (the log writes relative to the working folder).
+    void Restart()
+    {
+        delete log_;
+        g_Log = log_ = new Log();
+        log_->priority = 0;
+        mark_ = 0;
     }
     LogCapture(const LogCapture&) = delete;
     LogCapture& operator=(const LogCapture&) = delete;

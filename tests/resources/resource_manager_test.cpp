@@ -24,12 +24,8 @@ struct ResourceManagerTest : ::testing::Test {
 
 TEST_F(ResourceManagerTest, ConstructionAndRegistrationAreLogged)
 {
-    CountingPlugin wav;
-    manager->AddPlugin("WAV", &wav);
-    EXPECT_EQ(log.Messages(), (Lines {"New plugin created", "Creating game resource manager....",
-                                      "New plugin added for: PNG", "New plugin created", "New plugin added for: WAV"}));
-    // Every line of the manager is a trace line.
-    EXPECT_EQ(log.Messages(1).size(), log.Messages().size());
+    EXPECT_EQ(log.Messages(1), (Lines {"New plugin created", "Creating game resource manager....",
+                                       "New plugin added for: PNG"}));
 }
 
 TEST_F(ResourceManagerTest, ThreeLoadsCallThePluginOnceAndUnloadsCountDown)
