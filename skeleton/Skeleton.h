@@ -1,0 +1,154 @@
+#pragma once
+// A skeleton: a tree of SkeleNodes, each carrying one Bone; the bone list, which is the draw order
+// and whose positions (bone indices) index every stored pose; and the frame sets of stored poses.
+//
+// Invariants kept by every operation here:
+//  - every bone of the tree is in the bone list exactly once, and the list holds no other bones;
+//  - the root bone "Trunk" stays at bone index 0;
+//  - there is at least one frame set, every set has at least one frame, and every frame holds
+//    exactly one entry per bone, entry i for the bone at index i.
+// Loading (even from a damaged file) ends with them holding too.
+//
+// The skeleton owns the nodes (through the root), the bones (through the list), the frame sets and
+// the skins. Refusals are shown in the message box; the pose math never logs.
+//
+// Sections: Skeleton.cpp (tree and bone list), SkeletonPose.cpp (positions, posing, frames),
+// SkeletonFile.cpp (the skeleton file), SkeletonDraw.cpp (skins and the editor overlay; the only
+// part that needs the screen).
+
+#include <ctime>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "skeleton/Bone.h"
+#include "skeleton/SkeleNode.h"
+#include "skeleton/SkeletonFrame.h"
+
+class LineReader;
+
+class Skeleton {
+public:
+    Skeleton();
+    ~Skeleton();
+    Skeleton(const Skeleton&) = delete;
+    Skeleton& operator=(const Skeleton&) = delete;
+
+    // ---- Tree and bone list --------------------------------------------------------------
+    // Leaves one bone, "Trunk" (angle 0, length 20), and one set "Default 0" holding its pose.
+    void Reset();
+    // Appends a bone under parent (drawn last) and an entry for it to every frame. Without a parent
+    // this makes the root if there is none, else returns the existing root.
+    SkeleNode* AddBone(SkeleNode* parent, const std::string& name, float relativeAngle, float length);
+    // A new bone between node and its children; null when node is null.
+    SkeleNode* InsertBone(SkeleNode* node, const std::string& name, float relativeAngle, float length);
+    // Removes one bone; its children take its place, keeping their absolute directions at rest.
+    void ExtractBone(SkeleNode* node);
+    // Removes a node, its bone and all its descendants, with their frame entries.
+    void DeleteLimb(SkeleNode* node);
+    // Copies names, angles and lengths of a limb under newParent (not skins or stored poses).
+    // Refused when newParent lies inside the limb.
+    void CopyLimb(SkeleNode* node, SkeleNode* newParent);
+    // Makes name unused by any bone: "Arm" becomes "Arm (1)", then "Arm (2)", ...
+    void MakeUniqueName(std::string& name, int depth = 0) const;
+    // Exchanges two bones' places in the draw order and their entries in every frame. Nothing
+    // happens when a == b or either is the root or not in the list.
+    void SwapBones(Bone* a, Bone* b);
+
+    int BoneIndex(const Bone* bone) const;
+    Bone* GetBoneByIndex(int index) const;
+    Bone* FindBoneByName(const std::string& name) const;
+    SkeleNode* FindNodeByName(const std::string& name) const;
+    void LoadSkin(Bone* bone);
+
+    SkeleNode* Root() const { return root_.get(); }
+    int BoneCount() const { return static_cast<int>(boneList_.size()); }
+    const std::vector<std::unique_ptr<Bone>>& BoneList() const { return boneList_; }
+
+    // ---- Positions and editing (SkeletonPose.cpp) -----------------------------------------
+    // Computes start, end and absolute angle of node's bone and of everything below it.
+    void UpdatePositions(SkeleNode* node, float x, float y, float parentAngle);
+    // The usual call: from the root at the skeleton's origin.
+    void UpdatePositions() { UpdatePositions(root_.get(), 0, 0, 0); }
+    // Drags the bone's end towards a screen point (the editor's view: screen = zoom * pos + origin).
+    void AimBone(Bone* bone, float screenX, float screenY, float zoom, float originX, float originY,
+                 bool changeLength, bool changeAngle, bool keepChildren);
+    // The first bone in draw order whose end lies strictly within 10 screen pixels on both axes.
+    Bone* BoneAtPoint(float screenX, float screenY, float zoom, float originX, float originY) const;
+
+    // ---- Frames and posing (SkeletonPose.cpp) ----------------------------------------------
+    // Blends frame A of set A (t = 0) towards frame B of set B (t = 1), angles along the shorter
+    // arc. A frame B past its set wraps to frame 0. Invalid sets or frames change nothing.
+    void SetPose(int setA, int frameA, int setB, int frameB, float t);
+    // Keeps the current pose as a new frame after frame a of set s (angles in [0, 360)); with s
+    // equal to the number of sets, as frame 0 of a new set "Default <s>".
+    void StorePoseAsNewFrame(int a, int s);
+    // Overwrites frame f of set s with the current pose (angles reduced keeping their sign).
+    void StorePoseInFrame(int s, int f);
+    void DeleteFrame(int s, int f);
+    void DeleteFrameSet(int s);
+    void SwapFrames(int setA, int frameA, int setB, int frameB);
+    // False (logged) when the indices are invalid or source does not hold one entry per bone.
+    bool OverwriteFrame(int s, int f, const SkeletonFrame& source);
+    void RenameFrameSet(const std::string& name, int s);
+    // Gives every frame of every set the lengths of frame f of set s.
+    void ApplyFrameLengths(int s, int f);
+    // Multiplies skin offsets and every stored length; false (nothing changed) when the factor or
+    // a result would not be a finite number.
+    bool ScaleSkeleton(float factor);
+    // Writes every stored pose to the log at priority 3.
+    void FrameReport() const;
+
+    int FrameSetCount() const { return static_cast<int>(frameSets_.size()); }
+    SkeletonFrameSet* GetFrameSet(int s) const;
+    SkeletonFrame* GetFrame(int s, int f) const;
+
+    // ---- The skeleton file (SkeletonFile.cpp) ----------------------------------------------
+    // 0 on success; 1 when the skeleton is empty or the file could not be written (the old file is
+    // then left as it was). A file that cannot be created at all ends the program.
+    int Save(const std::string& fileName) const;
+    // 0 on success; 1 (skeleton unchanged) when the file cannot be read. A draw-order block naming
+    // no bone ends the program after its message.
+    int Load(const std::string& fileName);
+
+    // The file's text as Save writes it, stamped with the given local time.
+    std::string Write(std::time_t modified) const;
+    // Reads a skeleton file's lines into this skeleton (fileName is only for messages). Returns 0,
+    // or -1 for a draw-order block naming no bone: the message is put in error and the skeleton is
+    // left as a new one.
+    int Read(LineReader& lines, const std::string& fileName, std::string* error);
+
+    // ---- Drawing (SkeletonDraw.cpp) ----------------------------------------------------------
+    // Skins in draw order at (x, y); mirrored (non-zero) flips the skeleton about x + 20.
+    void DrawSkins(float x, float y, int mirrored);
+    void DrawSkinsScaled(float x, float y, float scale, int mirrored);
+    // The editor's bare-bones view: joints and bone lines, the selected bone highlighted.
+    void DrawOverlay(float zoom, float originX, float originY, const Bone* selected) const;
+
+private:
+    struct SavedText;
+    SavedText Compose(std::time_t modified) const;
+    void RemoveBones(const std::vector<SkeleNode*>& limb);
+    void RestoreFrameInvariants();
+    bool NameTaken(const std::string& name) const;
+
+    std::unique_ptr<SkeleNode> root_;
+    std::vector<std::unique_ptr<Bone>> boneList_;
+    std::vector<std::unique_ptr<SkeletonFrameSet>> frameSets_;
+
+    // While a file is read, bone names are looked up here instead of walking the list, so a file
+    // of many like-named bones still loads in linear time.
+    struct NameIndex {
+        std::unordered_map<std::string, Bone*> names;      // every bone by its (unique) name
+        std::unordered_map<const Bone*, int> indexOf;      // bone index of every bone
+        std::unordered_map<std::string, int> nextSuffix;   // base name -> lowest counter maybe free
+    };
+    mutable std::unique_ptr<NameIndex> loadingNames_;
+    // UpdatePositions' work list, kept to avoid allocating while posing.
+    struct PendingNode {
+        SkeleNode* node;
+        float x, y, angle;
+    };
+    std::vector<PendingNode> pending_;
+};
