@@ -28,6 +28,7 @@ SkeleNode* Skeleton::AddBone(SkeleNode* parent, const std::string& name, float r
 {
     std::string unique = name;
     MakeUniqueName(unique, 0);
+    TreeChanged();
 
     if (!parent && root_)
         return root_.get();
@@ -67,6 +68,7 @@ SkeleNode* Skeleton::InsertBone(SkeleNode* node, const std::string& name, float 
         return AddBone(node, name, relativeAngle, length);
 
     SkeleNode* inserted = AddBone(node, name, relativeAngle, length);
+    TreeChanged();
     std::unique_ptr<SkeleNode> own = std::move(node->children.back());
     node->children.pop_back();
     for (auto& child : node->children) {
@@ -92,6 +94,7 @@ void Skeleton::ExtractBone(SkeleNode* node)
 
     // The children take the node's place among its siblings, in their own order; adding its angle
     // keeps their directions as they were.
+    TreeChanged();
     std::vector<std::unique_ptr<SkeleNode>> children = std::move(node->children);
     node->children.clear();
     for (auto& child : children) {
@@ -107,6 +110,7 @@ void Skeleton::DeleteLimb(SkeleNode* node)
 {
     if (!node)
         return;
+    TreeChanged();
     std::vector<SkeleNode*> limb {node};
     for (size_t k = 0; k < limb.size(); ++k)
         for (auto& child : limb[k]->children)

@@ -67,7 +67,8 @@ public:
     const std::vector<std::unique_ptr<Bone>>& BoneList() const { return boneList_; }
 
     // ---- Positions and editing (SkeletonPose.cpp) -----------------------------------------
-    // Computes start, end and absolute angle of node's bone and of everything below it.
+    // Computes start, end and absolute angle of node's bone and of everything below it. The tree
+    // must be changed only through the operations above (they tell the pose order to rebuild).
     void UpdatePositions(SkeleNode* node, float x, float y, float parentAngle);
     // The usual call: from the root at the skeleton's origin.
     void UpdatePositions() { UpdatePositions(root_.get(), 0, 0, 0); }
@@ -145,7 +146,19 @@ private:
         std::unordered_map<std::string, int> nextSuffix;   // base name -> lowest counter maybe free
     };
     mutable std::unique_ptr<NameIndex> loadingNames_;
-    // UpdatePositions' work list, kept to avoid allocating while posing.
+    // The tree flattened for UpdatePositions, depth first, with each node's parent slot (-1 for
+    // the root); rebuilt on the first pose after the tree changed. With the scratch arrays of the
+    // pose passes it is kept, so posing never allocates.
+    struct PoseSlot {
+        Bone* bone;
+        int parent;
+    };
+    void RebuildPoseOrder();
+    void TreeChanged() { poseOrderStale_ = true; }
+    void UpdateLimbPositions(SkeleNode* node, float x, float y, float parentAngle);
+    std::vector<PoseSlot> poseOrder_;
+    std::vector<float> absolute_, lengths_, deltaX_, deltaY_, endX_, endY_;
+    bool poseOrderStale_ = true;
     struct PendingNode {
         SkeleNode* node;
         float x, y, angle;

@@ -8,19 +8,103 @@
 #include "core/Alert.h"
 #include "core/Log.h"
 #include "skeleton/NumberText.h"
+#include "skeleton/PoseMath.h"
 
 namespace {
 
-constexpr double kRadiansPerDegree = 0.017453292519943295;
+constexpr double kRadiansPerDegree = posemath::kRadiansPerDegree;
 
 } // namespace
+
+void Skeleton::RebuildPoseOrder()
+{
+    poseOrder_.clear();
+    if (root_) {
+        // Depth first, each node before its children: every parent's slot comes before its
+        // children's, and along a chain the parent is always the slot just before.
+        std::vector<std::pair<SkeleNode*, int>> pending {{root_.get(), -1}};
+        while (!pending.empty()) {
+            const auto [node, parent] = pending.back();
+            pending.pop_back();
+            const int slot = static_cast<int>(poseOrder_.size());
+            poseOrder_.push_back(PoseSlot {node->bone, parent});
+            for (auto child = node->children.rbegin(); child != node->children.rend(); ++child)
+                pending.push_back({child->get(), slot});
+        }
+    }
+    // Room for whole groups of four in the sine and cosine pass.
+    const size_t padded = (poseOrder_.size() + 3) / 4 * 4;
+    absolute_.assign(padded, 0);
+    lengths_.assign(padded, 0);
+    deltaX_.assign(padded, 0);
+    deltaY_.assign(padded, 0);
+    endX_.assign(padded, 0);
+    endY_.assign(padded, 0);
+    poseOrderStale_ = false;
+}
 
 void Skeleton::UpdatePositions(SkeleNode* node, float x, float y, float parentAngle)
 {
     if (!node)
         return;
-    // Depth first with a kept work list instead of recursion: no call per bone, no allocation
-    // once the list has grown to the skeleton's width, and no stack limit on deep chains.
+    if (node != root_.get()) {
+        UpdateLimbPositions(node, x, y, parentAngle);
+        return;
+    }
+    if (poseOrderStale_ || poseOrder_.size() != boneList_.size())
+        RebuildPoseOrder();
+    const size_t count = poseOrder_.size();
+    const PoseSlot* order = poseOrder_.data();
+    float* absolute = absolute_.data();
+    float* lengths = lengths_.data();
+
+    // Three passes over the tree in depth-first order: absolute angles (a running sum down each
+    // limb), then every bone's sine and cosine four at a time, then the positions (another
+    // running sum). Only the sums depend on the parent; a parent just before its child is taken
+    // from a register, so a long chain is not held up by reloading what was just stored.
+    float previous = parentAngle;
+    for (size_t i = 0; i < count; ++i) {
+        const int parent = order[i].parent;
+        const Bone& bone = *order[i].bone;
+        const float base = parent == static_cast<int>(i) - 1 ? previous : (parent < 0 ? parentAngle : absolute[parent]);
+        previous = bone.relativeAngle + base;
+        absolute[i] = previous;
+        lengths[i] = bone.length;
+    }
+    posemath::ScaledSinCos(absolute, lengths, deltaX_.data(), deltaY_.data(), count);
+    const float* deltaX = deltaX_.data();
+    const float* deltaY = deltaY_.data();
+    float* ends[2] = {endX_.data(), endY_.data()};
+    float endX = x, endY = y;
+    for (size_t i = 0; i < count; ++i) {
+        const int parent = order[i].parent;
+        float startX, startY;
+        if (parent == static_cast<int>(i) - 1) {
+            startX = endX;
+            startY = endY;
+        } else if (parent < 0) {
+            startX = x;
+            startY = y;
+        } else {
+            startX = ends[0][parent];
+            startY = ends[1][parent];
+        }
+        endX = startX + deltaX[i];
+        endY = startY + deltaY[i];
+        ends[0][i] = endX;
+        ends[1][i] = endY;
+        Bone& bone = *order[i].bone;
+        bone.absoluteAngle = absolute[i];
+        bone.startX = startX;
+        bone.startY = startY;
+        bone.endX = endX;
+        bone.endY = endY;
+    }
+}
+
+// A part of the tree on its own (the usual call is from the root, which goes the fast way).
+void Skeleton::UpdateLimbPositions(SkeleNode* node, float x, float y, float parentAngle)
+{
     pending_.clear();
     pending_.push_back(PendingNode {node, x, y, parentAngle});
     while (!pending_.empty()) {
@@ -28,10 +112,10 @@ void Skeleton::UpdatePositions(SkeleNode* node, float x, float y, float parentAn
         pending_.pop_back();
         Bone& bone = *at.node->bone;
         const float absolute = bone.relativeAngle + at.angle;
-        double sine, cosine;
-        sincos(absolute * kRadiansPerDegree, &sine, &cosine);
-        const float endX = static_cast<float>(at.x + cosine * bone.length);
-        const float endY = static_cast<float>(at.y + sine * bone.length);
+        float sine, cosine;
+        posemath::SinCosDegrees(absolute, sine, cosine);
+        const float endX = at.x + cosine * bone.length;
+        const float endY = at.y + sine * bone.length;
         bone.absoluteAngle = absolute;
         bone.startX = at.x;
         bone.startY = at.y;

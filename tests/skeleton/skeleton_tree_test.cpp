@@ -1,6 +1,7 @@
 // Bones, the bone list and the tree: structure operations, unique names, draw-order swaps,
 // positions, aiming and picking.
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "core/Log.h"
@@ -324,6 +325,60 @@ TEST(SkeletonTree, SkinThatCannotLoadBecomesNoSkin)
         EXPECT_EQ(body->skin.animation.graphics, nullptr);
         EXPECT_EQ(body->skin.animation.animating, 0);
     }
+}
+
+} // namespace
+
+namespace {
+
+// The positions by the plain recursive rule, in double precision.
+void ExpectPositions(const SkeleNode* node, double x, double y, double parentAngle)
+{
+    const Bone& bone = *node->bone;
+    const double absolute = bone.relativeAngle + parentAngle;
+    const double endX = x + std::cos(absolute * 0.017453292519943295) * bone.length;
+    const double endY = y + std::sin(absolute * 0.017453292519943295) * bone.length;
+    EXPECT_NEAR(bone.absoluteAngle, absolute, 1e-3) << bone.name;
+    EXPECT_NEAR(bone.startX, x, 1e-3) << bone.name;
+    EXPECT_NEAR(bone.startY, y, 1e-3) << bone.name;
+    EXPECT_NEAR(bone.endX, endX, 1e-3) << bone.name;
+    EXPECT_NEAR(bone.endY, endY, 1e-3) << bone.name;
+    for (const auto& child : node->children)
+        ExpectPositions(child.get(), bone.endX, bone.endY, bone.absoluteAngle);
+}
+
+TEST(SkeletonTree, PositionsStayRightWhileTheTreeChanges)
+{
+    Skeleton skeleton;
+    std::vector<SkeleNode*> nodes {skeleton.Root()};
+    for (int i = 1; i < 40; ++i)
+        nodes.push_back(skeleton.AddBone(nodes[static_cast<size_t>(i * 7 % i)], "B" + std::to_string(i),
+                                         static_cast<float>(i * 41 % 360) - 90, static_cast<float>(i % 13)));
+    skeleton.UpdatePositions();
+    ExpectPositions(skeleton.Root(), 0, 0, 0);
+
+    const std::vector<std::function<void()>> changes = {
+        [&] { skeleton.InsertBone(nodes[3], "Inserted", 33, 4); },
+        [&] { skeleton.ExtractBone(skeleton.FindNodeByName("B5")); },
+        [&] { skeleton.DeleteLimb(skeleton.FindNodeByName("B2")); },
+        [&] { skeleton.CopyLimb(skeleton.FindNodeByName("B1"), skeleton.Root()); },
+        [&] { skeleton.SwapBones(skeleton.GetBoneByIndex(3), skeleton.GetBoneByIndex(9)); },
+        [&] { skeleton.AddBone(skeleton.FindNodeByName("B7"), "Late", 270, 8); },
+        [&] { skeleton.GetBoneByIndex(4)->relativeAngle += 1e7f; },
+        [&] { skeleton.Reset(); },
+    };
+    for (size_t k = 0; k < changes.size(); ++k) {
+        changes[k]();
+        skeleton.UpdatePositions();
+        SCOPED_TRACE("after change " + std::to_string(k));
+        ExpectPositions(skeleton.Root(), 0, 0, 0);
+        EXPECT_EQ(InvariantViolation(skeleton), "");
+    }
+    // A limb on its own, from another origin.
+    SkeleNode* body = skeleton.AddBone(skeleton.Root(), "Body", 30, 10);
+    skeleton.AddBone(body, "Arm", 60, 5);
+    skeleton.UpdatePositions(body, 100, 50, 45);
+    ExpectPositions(body, 100, 50, 45);
 }
 
 } // namespace
