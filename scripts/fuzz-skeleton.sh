@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Fuzzes the skeleton file reader with libFuzzer under AddressSanitizer for a bounded time.
+# Usage: fuzz-skeleton.sh [seconds] [--merge]
+#   seconds   how long to run (default 60)
+#   --merge   afterwards, add the inputs that found new paths to tests/skeleton/corpus (minimised);
+#             the ordinary test suite replays that folder
+# Builds with clang-14 in build-fuzz/; new inputs collect in build-fuzz/skeleton-corpus/, crashes
+# in build-fuzz/skeleton-crashes/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+merge="${2:-}"
+
+./scripts/install-deps.sh --test
+dir=build-fuzz
+if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+        -DCMAKE_C_FLAGS="-fsanitize=fuzzer-no-link,address -fno-omit-frame-pointer" \
+        -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address -fno-omit-frame-pointer" \
+        -DMARL_FUZZ=ON -DMARL_BENCHMARKS=OFF >/dev/null
+fi
+ninja -C "$dir" -j2 skeleton_fuzz
+
+mkdir -p "$dir/skeleton-corpus" "$dir/skeleton-crashes"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+fuzzer="$PWD/$dir/bin/skeleton_fuzz"
+corpus="$PWD/$dir/skeleton-corpus"
+seeds="$PWD/tests/skeleton/corpus"
+crashes="$PWD/$dir/skeleton-crashes/"
+# Inputs name skin files; they are looked for in an empty folder of our own.
+cd "$work"
+export ASAN_OPTIONS="detect_leaks=1"
+"$fuzzer" -max_total_time="$seconds" -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix="$crashes" -print_final_stats=1 "$corpus" "$seeds"
+
+if [ "$merge" = "--merge" ]; then
+    "$fuzzer" -merge=1 -max_len=8192 "$seeds" "$corpus"
+fi
