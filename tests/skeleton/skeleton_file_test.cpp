@@ -536,3 +536,32 @@ TEST(SkinPaths, RelativeToTheProgramsFolder)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SkeletonFile, EveryShippedSkeletonReadsAndWritesBackTheSame)
+{
+    TempFolder folder;
+    TestResources resources;
+    // The program's folder is its working folder; the shipped files' skin paths start there.
+    ASSERT_EQ(chdir(rl::ExecutablePath().c_str()), 0);
+    const std::string shipped = "../Game Data/Skeletons/";
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(shipped))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    ASSERT_FALSE(files.empty());
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        Skeleton skeleton;
+        ASSERT_EQ(skeleton.Load(shipped + file), 0);
+        EXPECT_EQ(InvariantViolation(skeleton), "");
+        EXPECT_GT(skeleton.BoneCount(), 1);
+        // A skin that failed to load would be written back as "NO SKIN": equal files mean every
+        // skin path held and loaded.
+        ASSERT_EQ(skeleton.Save(folder.File("again.txt")), 0);
+        EXPECT_EQ(Undated(ReadFile(folder.File("again.txt"))), Undated(ReadFile(shipped + file)));
+    }
+}
+
+} // namespace
