@@ -7,6 +7,7 @@
 
 #include "core/Clock.h"
 #include "core/Log.h"
+#include "resources/MARLPlugin.h"
 #include "resources/RLBMPPlugin.h"
 #include "resources/ResourceManager.h"
 #include "resources/SoundPlugin.h"
@@ -51,6 +52,8 @@ int main(int, char**)
     g_ResourceManager->AddPlugin("BMP", &bmpPlugin);
     RLBMPPlugin pngPlugin;
     g_ResourceManager->AddPlugin("PNG", &pngPlugin);
+    MARLPlugin skeletonPlugin;
+    g_ResourceManager->AddPlugin("TXT", &skeletonPlugin);
     SoundPlugin soundPlugin;
     g_ResourceManager->AddPlugin("WAV", &soundPlugin);
     // 8: the entity registry joins here.

@@ -102,6 +102,9 @@ public:
     void FrameReport() const;
 
     int FrameSetCount() const { return static_cast<int>(frameSets_.size()); }
+    // Empties the array of frame sets. Only for a skeleton emptied for good (the resource
+    // plug-in's unload, after DeleteLimb on the root); the invariants above stop holding.
+    void ClearFrameSets() { frameSets_.clear(); }
     SkeletonFrameSet* GetFrameSet(int s) const;
     SkeletonFrame* GetFrame(int s, int f) const;
 
