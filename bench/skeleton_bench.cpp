@@ -55,6 +55,38 @@ void BM_PoseAndUpdate(benchmark::State& state)
 }
 BENCHMARK(BM_PoseAndUpdate)->ArgsProduct({{10, 100, 1000}, {kChain, kTree}})->ArgNames({"bones", "shape"});
 
+// The two halves of posing on their own.
+void BM_PoseOnly(benchmark::State& state)
+{
+    const int bones = static_cast<int>(state.range(0));
+    Skeleton skeleton;
+    Build(skeleton, bones, static_cast<Shape>(state.range(1)));
+    float t = 0;
+    for (auto _ : state) {
+        skeleton.SetPose(0, 0, 0, 1, t);
+        benchmark::DoNotOptimize(skeleton.GetBoneByIndex(bones - 1)->relativeAngle);
+        t += 0.01f;
+        if (t > 1)
+            t = 0;
+    }
+    state.counters["per_bone"] =
+        benchmark::Counter(bones, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_PoseOnly)->ArgsProduct({{1000}, {kChain, kTree}});
+void BM_UpdateOnly(benchmark::State& state)
+{
+    const int bones = static_cast<int>(state.range(0));
+    Skeleton skeleton;
+    Build(skeleton, bones, static_cast<Shape>(state.range(1)));
+    for (auto _ : state) {
+        skeleton.UpdatePositions();
+        benchmark::DoNotOptimize(skeleton.GetBoneByIndex(bones - 1)->endX);
+    }
+    state.counters["per_bone"] =
+        benchmark::Counter(bones, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_UpdateOnly)->ArgsProduct({{1000}, {kChain, kTree}});
+
 struct LogInTempFolder {
     LogInTempFolder()
     {
@@ -129,32 +161,3 @@ void BM_Load(benchmark::State& state)
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 
 } // namespace
-namespace {
-void BM_PoseOnly(benchmark::State& state)
-{
-    const int bones = static_cast<int>(state.range(0));
-    Skeleton skeleton;
-    Build(skeleton, bones, static_cast<Shape>(state.range(1)));
-    float t = 0;
-    for (auto _ : state) {
-        skeleton.SetPose(0, 0, 0, 1, t);
-        benchmark::DoNotOptimize(skeleton.GetBoneByIndex(bones - 1)->relativeAngle);
-        t += 0.01f;
-        if (t > 1) t = 0;
-    }
-    state.counters["per_bone"] = benchmark::Counter(bones, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-}
-BENCHMARK(BM_PoseOnly)->ArgsProduct({{1000}, {kChain, kTree}});
-void BM_UpdateOnly(benchmark::State& state)
-{
-    const int bones = static_cast<int>(state.range(0));
-    Skeleton skeleton;
-    Build(skeleton, bones, static_cast<Shape>(state.range(1)));
-    for (auto _ : state) {
-        skeleton.UpdatePositions();
-        benchmark::DoNotOptimize(skeleton.GetBoneByIndex(bones - 1)->endX);
-    }
-    state.counters["per_bone"] = benchmark::Counter(bones, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-}
-BENCHMARK(BM_UpdateOnly)->ArgsProduct({{1000}, {kChain, kTree}});
-}
