@@ -1,0 +1,143 @@
+#include "gui/EditBoxProc.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "gui/BasicWidgets.h"
+#include "gui/GuiDraw.h"
+#include "gui/GuiFont.h"
+
+namespace {
+
+// The field's text and caret as one edit works on them. The text is read no further than the
+// buffer (a caller's buffer need not hold a terminator), and the caret is clamped to the text: a
+// field reopened with a shorter text must not keep a caret past its end.
+struct EditState {
+    std::string text;
+    int capacity;   // characters the buffer can hold
+    int caret;
+
+    explicit EditState(DIALOG* d)
+    {
+        capacity = std::max(d->d1 - 1, 0);
+        const char* buffer = DialogText(d);
+        text = buffer ? std::string(buffer, strnlen(buffer, capacity)) : std::string();
+        caret = std::clamp(d->d2, 0, Length());
+        d->d2 = caret;
+    }
+
+    int Length() const { return static_cast<int>(text.size()); }
+
+    void Store(DIALOG* d) const
+    {
+        if (d->dp && d->d1 > 0) {
+            char* buffer = static_cast<char*>(d->dp);
+            const size_t length = std::min(text.size(), static_cast<size_t>(capacity));
+            std::memcpy(buffer, text.data(), length);
+            buffer[length] = '\0';
+        }
+        d->d2 = caret;
+    }
+};
+
+int FieldHeight() { return static_cast<int>(TextHeight("I") * 1.5); }
+
+void Draw(DIALOG* d, const EditState& state)
+{
+    const int caretX = TextWidth(state.text.substr(0, state.caret));
+    const int height = FieldHeight();
+    DIALOG label = *d;
+    label.h = height;
+    label.dp = const_cast<char*>(state.text.c_str());
+    LabelProc(MSG_DRAW, &label, 0);
+    if (d->flags & D_GOTFOCUS)
+        gui::DrawLine(d->x + caretX, d->y, d->x + caretX, d->y + height, 1, rl::Colour(0, 0, 0, 1));
+}
+
+// Applies a char message; false when the key is not the field's.
+bool HandleKey(EditState& state, int c)
+{
+    const int scancode = Scancode(c);
+    const int character = Character(c);
+    switch (scancode) {
+    case KEY_LEFT:
+        if (state.caret > 0)
+            --state.caret;
+        return true;
+    case KEY_RIGHT:
+        if (state.caret < state.Length())
+            ++state.caret;
+        return true;
+    case KEY_HOME:
+        state.caret = 0;
+        return true;
+    case KEY_END:
+        state.caret = state.Length();
+        return true;
+    case KEY_DEL:
+        if (state.caret < state.Length())
+            state.text.erase(state.caret, 1);
+        return true;
+    case KEY_BACKSPACE:
+        if (state.caret > 0) {
+            state.text.erase(state.caret - 1, 1);
+            --state.caret;
+        }
+        return true;
+    default:
+        break;
+    }
+    if (character < 32 || character > 126)
+        return false;
+    if (state.Length() < state.capacity) {
+        state.text.insert(state.text.begin() + state.caret, static_cast<char>(character));
+        ++state.caret;
+    }
+    return true;
+}
+
+} // namespace
+
+int CaretFromClick(const char* text, int x)
+{
+    const std::string s = text ? text : "";
+    const int length = static_cast<int>(s.size());
+    int n = 0;
+    while (n < length && TextWidth(s.substr(0, n)) < x)
+        ++n;
+    if (n > 0) {
+        const int before = TextWidth(s.substr(0, n - 1));
+        const int character = TextWidth(s.substr(n - 1, 1));
+        if (x < before + character / 2)
+            --n;
+    }
+    return std::max(n, 0);
+}
+
+int EditBoxProc(int message, DIALOG* d, int c)
+{
+    EditState state(d);
+    switch (message) {
+    case MSG_DRAW:
+        Draw(d, state);
+        return D_O_K;
+    case MSG_CLICK:
+        d->d2 = std::min(CaretFromClick(state.text.c_str(), gui::MouseX() - d->x), state.Length());
+        return D_REDRAW;
+    case MSG_KEY:
+    case MSG_WANTFOCUS:
+    case MSG_LOSTFOCUS:
+        return D_WANTFOCUS;
+    case MSG_CHAR:
+        if (Scancode(c) == KEY_ENTER && (d->flags & D_EXIT))
+            return D_CLOSE;
+        if (!HandleKey(state, c))
+            return D_REDRAW;
+        state.Store(d);
+        broadcast_dialog_message(MSG_DRAW, 0);
+        return D_USED_CHAR;
+    default:
+        return D_O_K;
+    }
+}

@@ -1,0 +1,70 @@
+#include "gui/MessageBox.h"
+
+#include <cstring>
+#include <memory>
+
+#include "gui/BasicWidgets.h"
+#include "gui/Dialog.h"
+#include "gui/GuiFont.h"
+#include "rl/Layer.h"
+
+namespace {
+
+constexpr int kTextSize = 50;
+constexpr int kFirstButton = 4;
+constexpr int kTitleRed = PackedColour(179, 14, 22);
+
+char g_line1[kTextSize], g_line2[kTextSize], g_line3[kTextSize];
+char g_button1[kTextSize], g_button2[kTextSize];
+char g_title[] = "Alert";
+
+DIALOG g_messageBox[] = {
+    // proc, x, y, w, h, fg, bg, key, flags, d1, d2, dp, dp2, dp3
+    {RoundBoxProc, 0, 0, 300, 150, kWhite, kBlack, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+    {CentredLabelProc, 150, 30, 300, 20, kBlack, kNoColour, 0, 0, 0, 0, g_line1, nullptr, nullptr},
+    {CentredLabelProc, 150, 55, 300, 20, kBlack, kNoColour, 0, 0, 0, 0, g_line2, nullptr, nullptr},
+    {CentredLabelProc, 150, 75, 300, 20, kBlack, kNoColour, 0, 0, 0, 0, g_line3, nullptr, nullptr},
+    {ButtonProc, 40, 110, 100, 25, kWhite, kBlack, 0, D_EXIT, 0, 0, g_button1, nullptr, nullptr},
+    {ButtonProc, 160, 110, 100, 25, kWhite, kBlack, 0, D_EXIT, 0, 0, g_button2, nullptr, nullptr},
+    {RoundBoxProc, 0, 0, 300, 25, kTitleRed, kBlack, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+    {CentredLabelProc, 150, 0, 300, 20, kBlack, kNoColour, 0, 0, 0, 0, g_title, nullptr, nullptr},
+    {RefreshProc, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+    {d_yield_proc, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+    {nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+};
+
+void Keep(char* buffer, const char* text)
+{
+    if (!text)
+        return;
+    std::strncpy(buffer, text, kTextSize - 1);
+    buffer[kTextSize - 1] = '\0';
+}
+
+} // namespace
+
+int MessageBox(const char* line1, const char* line2, const char* line3, const char* button1, const char* button2)
+{
+    Keep(g_line1, line1);
+    Keep(g_line2, line2);
+    Keep(g_line3, line3);
+    Keep(g_button1, button1);
+    Keep(g_button2, button2);
+    if (!rl::ScreenReady())
+        return -5;
+    // Asked before the GUI is up (the editor's font not made yet), the box brings its own font.
+    std::unique_ptr<TemporaryGuiFont> font;
+    if (!GuiReady())
+        font = std::make_unique<TemporaryGuiFont>(kGuiFontWidth, kGuiFontHeight);
+    centre_dialog(g_messageBox);
+    DIALOG& first = g_messageBox[kFirstButton];
+    DIALOG& second = g_messageBox[kFirstButton + 1];
+    if (button2) {
+        second.flags = D_EXIT;
+        first.x = rl::ScreenWidth() / 2 - 180;
+    } else {
+        second.flags |= D_HIDDEN;
+        first.x = rl::ScreenWidth() / 2 - 125;
+    }
+    return do_dialog(g_messageBox, -1) - kFirstButton;
+}
