@@ -105,8 +105,11 @@ int ComboBoxProc(int message, DIALOG* d, int c)
     case MSG_DRAW:
         Draw(d, list, count);
         return D_O_K;
-    case MSG_CLICK:
-        return Click(d, list);
+    case MSG_CLICK: {
+        const int result = Click(d, list);
+        OpenListOf(*d);
+        return result;
+    }
     case MSG_WANTFOCUS:
         return D_WANTFOCUS;
     case MSG_LOSTFOCUS:

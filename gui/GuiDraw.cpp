@@ -29,7 +29,17 @@ void DrawBox(int x, int y, int w, int h, float roundness, const rl::Colour& fill
 
 void DrawLine(int x1, int y1, int x2, int y2, float lineWidth, const rl::Colour& colour)
 {
-    rl::Line(x1, y1, x2, y2, lineWidth).Draw(colour);
+    // A line of odd width along pixel edges would cover two half pixels (grey and blurred, with
+    // the layer's line smoothing); moved half a pixel across, it covers whole pixels: column x1
+    // for a vertical line, row y1 for a horizontal one.
+    float dx = 0, dy = 0;
+    if (static_cast<int>(lineWidth) % 2 == 1) {
+        if (x1 == x2)
+            dx = 0.5f;
+        else if (y1 == y2)
+            dy = 0.5f;
+    }
+    rl::Line(x1 + dx, y1 + dy, x2 + dx, y2 + dy, lineWidth).Draw(colour);
 }
 
 void FillTriangle(int x1, int y1, int x2, int y2, int x3, int y3, const rl::Colour& colour)

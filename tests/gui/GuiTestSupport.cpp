@@ -308,11 +308,11 @@ const char* TestList::Get(int index, int* count)
 
 uint32_t Pixel(int x, int y) { return rl::Canvas::ReadPixel(x, y); }
 
-int CountColour(int x, int y, int w, int h, uint32_t rgb)
+int CountColour(int x, int y, int w, int h, uint32_t rgb, int tolerance)
 {
     int count = 0;
     for (uint32_t p : rl::Canvas::ReadPixels(x, y, w, h))
-        if (testsupport::Near(p, rgb))
+        if (testsupport::Near(p, rgb, tolerance))
             ++count;
     return count;
 }

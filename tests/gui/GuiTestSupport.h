@@ -112,8 +112,8 @@ struct TestList {
 
 // A pixel of the back buffer as 0xAARRGGBB.
 uint32_t Pixel(int x, int y);
-// How many pixels of a rectangle have exactly (within 2 per channel) the colour.
-int CountColour(int x, int y, int w, int h, uint32_t rgb);
+// How many pixels of a rectangle have the colour (within tolerance per channel).
+int CountColour(int x, int y, int w, int h, uint32_t rgb, int tolerance = 2);
 // Whether any pixel of the rectangle differs from colour by more than 40 per channel (text there).
 bool HasInk(int x, int y, int w, int h, uint32_t background);
 
