@@ -95,7 +95,8 @@ int PopupMenu(const char* itemText, DIALOG* owner)
     int hovered = -1;
     bool drawn = false;
     int buttons = gui::MouseButtons();
-    while (!(buttons & 1) && !key[KEY_ESC] && !(buttons & 2)) {
+    bool escaped = false;
+    while (!(buttons & 1) && !(escaped = key[KEY_ESC]) && !(buttons & 2)) {
         rest(1);
         const int row = menu.RowAt(gui::MouseX(), gui::MouseY(), rows);
         // The frame only changes with the hovered row.
@@ -110,5 +111,6 @@ int PopupMenu(const char* itemText, DIALOG* owner)
         rest(100);
     gui::WaitForMouseRelease(1);
     clear_keybuf();
-    return hovered;
+    // Escape closes the menu without choosing the row the mouse happens to be on.
+    return escaped ? -1 : hovered;
 }

@@ -10,7 +10,8 @@
 
 #include "gui/Dialog.h"
 
-// The row under the mouse when the menu ended (a separator's index included), or -1.
+// The row under the mouse when a button ended the menu (a separator's index included), or -1
+// (outside the rows, or closed with Escape).
 int PopupMenu(const char* items, DIALOG* owner);
 
 std::vector<std::string> SplitPopupItems(const char* items);
