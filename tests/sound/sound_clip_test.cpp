@@ -97,7 +97,10 @@ TEST(CheckSoundResult, PassesSuccessAndEndsTheRunOnAnyFailure)
         ASSERT_EQ(RecordedAlerts().size(), 1u) << row.code;
         EXPECT_EQ(RecordedAlerts()[0].lines, std::vector<std::string>{shown});
         EXPECT_EQ(log.SinceMark(), (std::vector<std::string>{"", "!!!!! Sound System Failed!!!!!", shown}));
-        EXPECT_EQ(log.Messages(4).size() % 3, 0u) << "all three lines at priority 4";
+        const std::vector<std::string> errors = log.Messages(4);
+        ASSERT_GE(errors.size(), 3u);
+        EXPECT_EQ(std::vector<std::string>(errors.end() - 3, errors.end()), log.SinceMark())
+            << "all three lines at priority 4";
     }
 }
 
