@@ -145,7 +145,12 @@ Skeleton::SavedText Skeleton::Compose(std::time_t modified) const
         Line(frames, "");
         for (size_t k = 0; k < set->frames.size(); ++k) {
             Line(frames, "## Frame: " + std::to_string(k + 1));
-            for (const BonePose& pose : set->frames[k]->entries) {
+            // The reader takes one entry per bone: a frame left short or long by a caller is
+            // written at that size, so it cannot shift everything after it in the file.
+            const auto& entries = set->frames[k]->entries;
+            for (size_t i = 0; i < boneList_.size(); ++i) {
+                const BonePose pose = i < entries.size() ? entries[i]
+                                                         : BonePose {boneList_[i]->relativeAngle, boneList_[i]->length};
                 Line(frames, FloatText(pose.length));
                 Line(frames, FloatText(pose.angle));
                 Line(frames, "");

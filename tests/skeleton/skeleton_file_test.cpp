@@ -386,6 +386,23 @@ TEST(SkeletonFile, DamagedAndHostileFilesEndSound)
     }
 }
 
+TEST(SkeletonFile, AFrameOfTheWrongSizeIsWrittenAtTheBoneCount)
+{
+    Skeleton skeleton;
+    skeleton.AddBone(skeleton.Root(), "A", 30, 3);
+    skeleton.StorePoseAsNewFrame(0, 0);
+    skeleton.StorePoseAsNewFrame(0, 1);
+    skeleton.RenameFrameSet("After", 1);
+    skeleton.GetFrame(0, 0)->entries.resize(1);                 // short
+    skeleton.GetFrame(0, 1)->entries.push_back(BonePose {9, 9});  // long
+    Skeleton loaded;
+    ASSERT_EQ(ReadText(loaded, skeleton.Write(0)), 0);
+    EXPECT_EQ(Entries(loaded, 0, 0), (Poses {{0, 20}, {30, 3}}));
+    EXPECT_EQ(Entries(loaded, 0, 1), (Poses {{0, 20}, {30, 3}}));
+    ASSERT_EQ(loaded.FrameSetCount(), 2);
+    EXPECT_EQ(loaded.GetFrameSet(1)->name, "After");
+}
+
 TEST(SkeletonFile, OverLongLinesKeepTheirFirst255Characters)
 {
     const std::string name(300, 'n');
