@@ -1,0 +1,259 @@
+// The skeleton editor's entity: blending between the skeleton's frames on the clock, moving on to
+// the next frame, holding where there is nothing to move on to, and drawing where it is told.
+
+#include "entities/E_EditorEnt.h"
+
+#include <cmath>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "core/Clock.h"
+#include "level/TileGrid.h"
+#include "resources/RLBMPPlugin.h"
+#include "resources/ResourceManager.h"
+#include "rl/Canvas.h"
+#include "tests/resources/TestPlugins.h"
+#include "tests/support/TestSupport.h"
+
+using testplugins::LogCapture;
+using namespace testsupport;
+
+namespace {
+
+TEST(SkeleEntBlend, FactorRunsFromZeroToOneOverTheBlendTime)
+{
+    struct Case {
+        int32_t now, blendEnd, blendTime;
+        float factor;
+    } const cases[] = {
+        {1000, 1250, 250, 0},       {1125, 1250, 250, 0.5f}, {1240, 1250, 250, 0.96f},
+        {1250, 1250, 250, 1},       {5000, 1250, 250, 1},    // done
+        {1000, 1250, 0, 1},         {1000, 1250, -10, 1},     // a blend of no length is done at once
+        {900, 1250, 250, 0},        // restarted with a shorter time: waits at the start
+        {1010, 1250, 1000, 0.76f},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(SkeleEnt::BlendFactor(c.now, c.blendEnd, c.blendTime), c.factor, 1e-6)
+            << c.now << " " << c.blendEnd << " " << c.blendTime;
+}
+
+struct EditorEntity : ::testing::Test {
+    TempFolder folder;
+    LogCapture log;
+
+    void SetUp() override
+    {
+        ElapsedMs = 1000;
+        TimerTicked = 1;
+    }
+
+    // A skeleton whose trunk points at 0, 30 and 60 degrees in the three frames of set 0, and at
+    // 90 and 120 in the two frames of set 1.
+    static std::unique_ptr<Skeleton> ThreeFrames()
+    {
+        auto skeleton = std::make_unique<Skeleton>();
+        Bone* trunk = skeleton->GetBoneByIndex(0);
+        for (float angle : {30.0f, 60.0f}) {
+            trunk->relativeAngle = angle;
+            skeleton->StorePoseAsNewFrame(skeleton->GetFrameSet(0)->FrameCount() - 1, 0);
+        }
+        trunk->relativeAngle = 90;
+        skeleton->StorePoseAsNewFrame(0, 1);
+        trunk->relativeAngle = 120;
+        skeleton->StorePoseAsNewFrame(0, 1);
+        trunk->relativeAngle = 0;
+        return skeleton;
+    }
+
+    static float TrunkAngle(const E_EditorEnt& e) { return e.skeleton->GetBoneByIndex(0)->relativeAngle; }
+};
+
+TEST_F(EditorEntity, StartsReadyToBlendTowardsFrameOne)
+{
+    log.Mark();
+    E_EditorEnt e(0, 0, "Edit Skeleton");
+    EXPECT_EQ(log.SinceMark(), (std::vector<std::string>{"New Entity Constructed, called Edit Skeleton",
+                                                          "E_Editor Ent Created:  Edit Skeleton"}));
+    EXPECT_EQ(e.blendEnd, 1250);
+    EXPECT_EQ(e.blendTime, 250);
+    EXPECT_EQ(e.frame, 0);
+    EXPECT_EQ(e.frameSet, 0);
+    EXPECT_EQ(e.nextFrame, 1);
+    EXPECT_EQ(e.nextFrameSet, 0);
+    EXPECT_EQ(e.facing, 1);
+    EXPECT_EQ(e.flags, ENT_ALIVE);
+    EXPECT_FALSE(e.collidesWithLevel);
+    EXPECT_FLOAT_EQ(e.friction, 0.3f);
+    EXPECT_FLOAT_EQ(e.gravity, 0.98f);
+    EXPECT_FLOAT_EQ(e.bounce, 0);
+    EXPECT_EQ(e.boxLeft | e.boxTop | e.boxRight | e.boxBottom, 0);
+    EXPECT_EQ(e.skeleton, nullptr);
+}
+
+TEST_F(EditorEntity, BlendsAndWalksThroughTheSetWrappingToFrameZero)
+{
+    E_EditorEnt e(0, 0, "Edit Skeleton");
+    e.skeleton = ThreeFrames();
+    const Bone* trunk = e.skeleton->GetBoneByIndex(0);
+
+    // Half way from frame 0 to frame 1, bone positions computed from the origin.
+    ElapsedMs = 1125;
+    e.Update(1, nullptr);
+    EXPECT_NEAR(TrunkAngle(e), 15, 1e-3);
+    EXPECT_NEAR(trunk->endX, 20 * std::cos(15 * M_PI / 180), 1e-3);
+    EXPECT_NEAR(trunk->endY, 20 * std::sin(15 * M_PI / 180), 1e-3);
+    EXPECT_EQ(e.frame, 0);
+
+    // The blend has run out: frame 1 is reached and becomes the current frame.
+    ElapsedMs = 1260;
+    e.Update(1, nullptr);
+    EXPECT_NEAR(TrunkAngle(e), 30, 1e-3);
+    EXPECT_EQ(e.frame, 1);
+    EXPECT_EQ(e.nextFrame, 1);
+    EXPECT_EQ(e.blendEnd, 1510);
+
+    // The editor asks for the next frame as playback goes on.
+    e.nextFrame = 2;
+    ElapsedMs = 1385;
+    e.Update(1, nullptr);
+    EXPECT_NEAR(TrunkAngle(e), 45, 1e-3);
+
+    // From frame 2, "frame 3" is past the set: the advance shows frame 0.
+    ElapsedMs = 1520;
+    e.Update(1, nullptr);
+    EXPECT_EQ(e.frame, 2);
+    e.nextFrame = 3;
+    ElapsedMs = 1800;
+    e.Update(1, nullptr);
+    EXPECT_EQ(e.frame, 0);
+    EXPECT_EQ(e.nextFrame, 0);
+    EXPECT_EQ(e.blendEnd, 2050);
+    e.Update(1, nullptr);   // the new blend starts at frame 0
+    EXPECT_NEAR(TrunkAngle(e), 0, 1e-3);
+}
+
+TEST_F(EditorEntity, MovesOnOnlyOnceTheClockRunsAndTheBlendIsOver)
+{
+    E_EditorEnt e(0, 0, "Edit Skeleton");
+    e.skeleton = ThreeFrames();
+    struct Case {
+        int32_t ticked, clock;
+        int frame;
+    } const cases[] = {
+        {1, 1250, 0},   // blendEnd itself is not past
+        {0, 1300, 0},   // the clock has not ticked yet
+        {1, 1251, 1},
+    };
+    for (const Case& c : cases) {
+        TimerTicked = c.ticked;
+        ElapsedMs = c.clock;
+        e.Update(1, nullptr);
+        EXPECT_EQ(e.frame, c.frame) << c.ticked << " " << c.clock;
+    }
+}
+
+TEST_F(EditorEntity, SwitchesSetsAndHoldsOnASetThatIsNotThere)
+{
+    E_EditorEnt e(0, 0, "Edit Skeleton");
+    e.skeleton = ThreeFrames();
+    e.nextFrameSet = 1;
+    e.nextFrame = 1;
+    ElapsedMs = 1300;
+    e.Update(1, nullptr);
+    EXPECT_EQ(e.frameSet, 1);
+    EXPECT_EQ(e.frame, 1);
+    e.Update(1, nullptr);
+    EXPECT_NEAR(TrunkAngle(e), 120, 1e-3);
+
+    for (int missing : {2, -1}) {
+        e.nextFrameSet = missing;
+        e.nextFrame = 0;
+        const int32_t blendEnd = e.blendEnd;
+        ElapsedMs = blendEnd + 10;
+        e.Update(1, nullptr);
+        EXPECT_EQ(e.frameSet, 1) << missing;
+        EXPECT_EQ(e.frame, 1) << missing;
+        EXPECT_EQ(e.blendEnd, blendEnd) << missing;
+        EXPECT_NEAR(TrunkAngle(e), 120, 1e-3) << missing;
+    }
+}
+
+TEST_F(EditorEntity, NeverMovesAndNeedsNoSkeleton)
+{
+    TileGrid level;
+    level.Build(3, 3);
+    E_EditorEnt e(12.5f, -3, "Edit Skeleton");
+    e.velX = 5;
+    e.velY = 7;
+    e.Update(16, &level);   // no skeleton yet: nothing to pose
+    e.Draw(100, 100, 1);
+    e.skeleton = ThreeFrames();
+    for (float dt : {0.0f, 1.0f, 1000.0f, -5.0f}) {
+        ElapsedMs = ElapsedMs + 300;
+        e.Update(dt, &level);
+        EXPECT_FLOAT_EQ(e.x, 12.5f);
+        EXPECT_FLOAT_EQ(e.y, -3);
+    }
+}
+
+// Drawing with a 20 x 10 skin on the trunk: red top left, blue top right, green bottom left,
+// white bottom right.
+struct EditorEntityDrawing : ScreenTest {
+    RLBMPPlugin png;
+    ResourceManager manager;
+
+    void SetUp() override
+    {
+        ScreenTest::SetUp();
+        manager.AddPlugin("PNG", &png);
+        g_ResourceManager = &manager;
+        TimerTicked = 0;
+        ASSERT_TRUE(WritePng("skin.png", 20, 10, [](int x, int y) {
+            if (y < 5)
+                return x < 10 ? Rgb(255, 0, 0) : Rgb(0, 0, 255);
+            return x < 10 ? Rgb(0, 255, 0) : Rgb(255, 255, 255);
+        }));
+    }
+    void TearDown() override { g_ResourceManager = nullptr; }
+
+    void ExpectPixels(const std::vector<std::pair<std::pair<int, int>, uint32_t>>& probes, const char* what)
+    {
+        for (const auto& [at, colour] : probes) {
+            const uint32_t got = rl::Canvas::ReadPixel(at.first, at.second);
+            EXPECT_TRUE(Near(got, colour, 3))
+                << what << " at " << at.first << "," << at.second << ": " << ColourName(got);
+        }
+    }
+};
+
+TEST_F(EditorEntityDrawing, DrawsAtTheGivenPositionScaledAndMirroredWhenFacingLeft)
+{
+    const uint32_t red = Rgb(255, 0, 0), blue = Rgb(0, 0, 255), black = Rgb(0, 0, 0);
+    {
+        E_EditorEnt e(500, 400, "Edit Skeleton");   // its own position plays no part
+        e.skeleton = std::make_unique<Skeleton>();
+        Bone* trunk = e.skeleton->GetBoneByIndex(0);
+        trunk->skinPath = "skin.png";
+        trunk->LoadSkin();
+        e.skeleton->UpdatePositions();
+
+        // Twice the size, from (100, 100) along the trunk to (140, 100), hanging below it.
+        e.Draw(100, 100, 2);
+        ExpectPixels({{{103, 103}, red}, {{137, 103}, blue}, {{142, 103}, black}, {{98, 103}, black}}, "zoom 2");
+
+        // Facing left the skeleton is mirrored: the picture reversed left to right.
+        e.facing = -1;
+        rl::Canvas::Fill(0, 0, 0, 1);
+        e.Draw(100, 100, 1);
+        ExpectPixels({{{82, 102}, blue}, {{97, 102}, red}}, "facing left");
+
+        // Any other facing is drawn as it is.
+        e.facing = 0;
+        rl::Canvas::Fill(0, 0, 0, 1);
+        e.Draw(100, 100, 1);
+        ExpectPixels({{{102, 102}, red}, {{117, 102}, blue}}, "facing 0");
+    }
+}
+
+} // namespace
