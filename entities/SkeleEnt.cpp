@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/Clock.h"
+
 SkeleEnt::SkeleEnt(float startX, float startY, const std::string& entityName) : Entity(startX, startY, entityName) {}
 
 SkeleEnt::~SkeleEnt() = default;
@@ -23,4 +25,18 @@ void SkeleEnt::PoseStep(int32_t now, int32_t blendEnd)
     skeleton->SetPose(frameSet, frame, nextFrameSet, nextFrame, BlendFactor(now, blendEnd, blendTime));
     if (skeleton->Root())
         skeleton->UpdatePositions();
+}
+
+bool SkeleEnt::AdvanceFrame(int32_t now, int32_t& blendEnd)
+{
+    if (!TimerTicked || !(blendEnd < now) || !HasFrameSets())
+        return false;
+    const SkeletonFrameSet* set = skeleton->GetFrameSet(nextFrameSet);
+    if (!set || set->FrameCount() <= 0)
+        return false;
+    frame = nextFrame >= 0 && nextFrame < set->FrameCount() ? nextFrame : 0;
+    frameSet = nextFrameSet;
+    nextFrame = frame + 1 < set->FrameCount() ? frame + 1 : 0;
+    blendEnd = now + blendTime;
+    return true;
 }

@@ -35,6 +35,11 @@ protected:
     // (nextFrameSet, nextFrame) and computes its bone positions from the origin. Nothing happens
     // without a skeleton or when it has no frame sets.
     void PoseStep(int32_t now, int32_t blendEnd);
+    // The frame advance of the walking classes: once the clock runs and the blend has ended
+    // (blendEnd < now), the blend's target becomes the current frame, the frame after it (frame 0
+    // after the last) the new target, and a new blend starts. Holds (false) on a target set the
+    // skeleton does not have. True when it moved on.
+    bool AdvanceFrame(int32_t now, int32_t& blendEnd);
     // The mirror argument of the skeleton's drawing.
     int Mirrored() const { return facing == -1 ? 1 : 0; }
     bool HasFrameSets() const { return skeleton && skeleton->FrameSetCount() > 0; }

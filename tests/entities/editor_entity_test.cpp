@@ -197,6 +197,51 @@ TEST_F(EditorEntity, NeverMovesAndNeedsNoSkeleton)
     }
 }
 
+// The walking classes' advance, reached through a small subclass.
+struct Walker : SkeleEnt {
+    Walker() : SkeleEnt(0, 0, "walker") {}
+    bool Advance(int32_t now) { return AdvanceFrame(now, blendEnd); }
+    int32_t blendEnd = 0;
+};
+
+TEST_F(EditorEntity, WalkingAdvanceMovesTargetsOnAndWraps)
+{
+    Walker w;
+    w.skeleton = ThreeFrames();   // set 0: three frames, set 1: two
+    struct Case {
+        int32_t ticked, now;
+        int nextFrameSet, nextFrame;       // set before the call
+        bool moved;
+        int frameSet, frame, next, blendEnd;   // after
+    } const cases[] = {
+        {1, 100, 0, 1, true, 0, 1, 2, 350},
+        {1, 350, 0, 2, false, 0, 1, 2, 350},   // the blend is not over yet
+        {0, 400, 0, 2, false, 0, 1, 2, 350},   // the clock has not ticked
+        {1, 400, 0, 2, true, 0, 2, 0, 650},    // the last frame: the target wraps to 0
+        {1, 700, 1, 1, true, 1, 1, 0, 950},    // into set 1 at its last frame
+        {1, 1000, 1, 7, true, 1, 0, 1, 1250},  // a target past its set is frame 0
+        {1, 1300, 2, 0, false, 1, 0, 1, 1250}, // no set 2: held
+        {1, 1300, -1, 0, false, 1, 0, 1, 1250},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "at " << c.now);
+        TimerTicked = c.ticked;
+        w.nextFrameSet = c.nextFrameSet;
+        w.nextFrame = c.nextFrame;
+        EXPECT_EQ(w.Advance(c.now), c.moved);
+        EXPECT_EQ(w.frameSet, c.frameSet);
+        EXPECT_EQ(w.frame, c.frame);
+        if (c.moved) {
+            EXPECT_EQ(w.nextFrame, c.next);
+        }
+        EXPECT_EQ(w.blendEnd, c.blendEnd);
+    }
+    // Without a skeleton nothing moves on.
+    Walker empty;
+    TimerTicked = 1;
+    EXPECT_FALSE(empty.Advance(5000));
+}
+
 // Drawing with a 20 x 10 skin on the trunk: red top left, blue top right, green bottom left,
 // white bottom right.
 struct EditorEntityDrawing : ScreenTest {
