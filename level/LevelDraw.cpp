@@ -16,6 +16,23 @@ constexpr int kBackgroundScrolling = 0;
 
 void FillSquare(float x, float y, float size, const rl::Colour& colour) { rl::Rect(x, y, size, size).Draw(colour); }
 
+// One cell of a layer as a size x size square at (x, y): yellow outside the grid (no tile), nothing
+// for an empty cell, the tile's picture through drawTile (which returns 0 when it drew), or white
+// when the tile cannot be drawn.
+template <typename DrawTile>
+void DrawCell(Tile* tile, int tileCount, float x, float y, float size, DrawTile drawTile)
+{
+    if (!tile) {
+        FillSquare(x, y, size, kOutsideColour);
+        return;
+    }
+    const int n = tile->tileNumber;
+    if (n == 0)
+        return;
+    if (n < 0 || n >= tileCount || drawTile(*tile, n) != 0)
+        FillSquare(x, y, size, kBrokenTileColour);
+}
+
 } // namespace
 
 void Level::DrawLayer(int viewWidth, int viewHeight, int scrollX, int scrollY, int screenX, int screenY, float zoom,
@@ -41,17 +58,9 @@ void Level::DrawLayer(int viewWidth, int viewHeight, int scrollX, int scrollY, i
         for (int j = 0; j < cells.rows; ++j) {
             const int row = cells.firstRow + j;
             const float y = static_cast<float>(screenY) + cells.RowY(j);
-            Tile* tile = GetTile(column, row, which);
-            if (!tile) {
-                FillSquare(x, y, cells.cellSize, kOutsideColour);
-                continue;
-            }
-            const int n = tile->tileNumber;
-            if (n == 0)
-                continue;
-            if (n < 0 || n >= count ||
-                tile->DrawScaled(static_cast<int>(x), static_cast<int>(y), tileset->DrawMode(n), zoom) != 0)
-                FillSquare(x, y, cells.cellSize, kBrokenTileColour);
+            DrawCell(GetTile(column, row, which), count, x, y, cells.cellSize, [&](Tile& tile, int n) {
+                return tile.DrawScaled(static_cast<int>(x), static_cast<int>(y), tileset->DrawMode(n), zoom);
+            });
         }
     }
 }
@@ -68,16 +77,8 @@ void Level::DrawRows(int viewWidth, int viewHeight, int firstRowOffset, int scre
         const int x = screenX + size * i;
         for (int j = 0; j < rows; ++j) {
             const int y = screenY + size * j - remainder;
-            Tile* tile = GetTile(i, firstRow + j, kBackLayer);
-            if (!tile) {
-                FillSquare(static_cast<float>(x), static_cast<float>(y), static_cast<float>(size), kOutsideColour);
-                continue;
-            }
-            const int n = tile->tileNumber;
-            if (n == 0)
-                continue;
-            if (n < 0 || n >= count || tile->Draw(x, y) != 0)
-                FillSquare(static_cast<float>(x), static_cast<float>(y), static_cast<float>(size), kBrokenTileColour);
+            DrawCell(GetTile(i, firstRow + j, kBackLayer), count, static_cast<float>(x), static_cast<float>(y),
+                     static_cast<float>(size), [&](Tile& tile, int) { return tile.Draw(x, y); });
         }
     }
 }

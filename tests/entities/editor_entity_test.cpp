@@ -69,26 +69,15 @@ struct EditorEntity : ::testing::Test {
     static float TrunkAngle(const E_EditorEnt& e) { return e.skeleton->GetBoneByIndex(0)->relativeAngle; }
 };
 
-TEST_F(EditorEntity, StartsReadyToBlendTowardsFrameOne)
+TEST_F(EditorEntity, StartsBlendingTowardsFrameOneAtConstruction)
 {
     log.Mark();
     E_EditorEnt e(0, 0, "Edit Skeleton");
     EXPECT_EQ(log.SinceMark(), (std::vector<std::string>{"New Entity Constructed, called Edit Skeleton",
                                                           "E_Editor Ent Created:  Edit Skeleton"}));
-    EXPECT_EQ(e.blendEnd, 1250);
-    EXPECT_EQ(e.blendTime, 250);
-    EXPECT_EQ(e.frame, 0);
-    EXPECT_EQ(e.frameSet, 0);
+    EXPECT_EQ(e.blendEnd, 1250);   // the clock was 1000
     EXPECT_EQ(e.nextFrame, 1);
-    EXPECT_EQ(e.nextFrameSet, 0);
-    EXPECT_EQ(e.facing, 1);
-    EXPECT_EQ(e.flags, ENT_ALIVE);
     EXPECT_FALSE(e.collidesWithLevel);
-    EXPECT_FLOAT_EQ(e.friction, 0.3f);
-    EXPECT_FLOAT_EQ(e.gravity, 0.98f);
-    EXPECT_FLOAT_EQ(e.bounce, 0);
-    EXPECT_EQ(e.boxLeft | e.boxTop | e.boxRight | e.boxBottom, 0);
-    EXPECT_EQ(e.skeleton, nullptr);
 }
 
 TEST_F(EditorEntity, BlendsAndWalksThroughTheSetWrappingToFrameZero)
@@ -104,6 +93,15 @@ TEST_F(EditorEntity, BlendsAndWalksThroughTheSetWrappingToFrameZero)
     EXPECT_NEAR(trunk->endX, 20 * std::cos(15 * M_PI / 180), 1e-3);
     EXPECT_NEAR(trunk->endY, 20 * std::sin(15 * M_PI / 180), 1e-3);
     EXPECT_EQ(e.frame, 0);
+
+    // Not before the clock has ticked and the blend is past its end.
+    ElapsedMs = 1250;
+    e.Update(1, nullptr);
+    TimerTicked = 0;
+    ElapsedMs = 1300;
+    e.Update(1, nullptr);
+    EXPECT_EQ(e.frame, 0);
+    TimerTicked = 1;
 
     // The blend has run out: frame 1 is reached and becomes the current frame.
     ElapsedMs = 1260;
@@ -131,26 +129,6 @@ TEST_F(EditorEntity, BlendsAndWalksThroughTheSetWrappingToFrameZero)
     EXPECT_EQ(e.blendEnd, 2050);
     e.Update(1, nullptr);   // the new blend starts at frame 0
     EXPECT_NEAR(TrunkAngle(e), 0, 1e-3);
-}
-
-TEST_F(EditorEntity, MovesOnOnlyOnceTheClockRunsAndTheBlendIsOver)
-{
-    E_EditorEnt e(0, 0, "Edit Skeleton");
-    e.skeleton = ThreeFrames();
-    struct Case {
-        int32_t ticked, clock;
-        int frame;
-    } const cases[] = {
-        {1, 1250, 0},   // blendEnd itself is not past
-        {0, 1300, 0},   // the clock has not ticked yet
-        {1, 1251, 1},
-    };
-    for (const Case& c : cases) {
-        TimerTicked = c.ticked;
-        ElapsedMs = c.clock;
-        e.Update(1, nullptr);
-        EXPECT_EQ(e.frame, c.frame) << c.ticked << " " << c.clock;
-    }
 }
 
 TEST_F(EditorEntity, SwitchesSetsAndHoldsOnASetThatIsNotThere)

@@ -182,17 +182,13 @@ TEST_F(EntityListTest, RemoveDeletesOnlyTheGivenEntityAndClearsLinksToIt)
     EXPECT_EQ(bullet->owner, nullptr);
     EXPECT_EQ(camera->owner, nullptr);
     EXPECT_EQ(log.SinceMark(), (std::vector<std::string>{"Entity Deconstructed, called shooter"}));
-}
 
-TEST_F(EntityListTest, RemovingFromAnotherListClearsLinksInTheCurrentGameList)
-{
+    // Links from the current game list are cleared too, when removing from another list.
     EntityList game;
-    EntityList prototypes;
     SetCurrentGameList(&game);
-    Entity* target = prototypes.Add(Make("target"));
     Entity* follower = game.Add(Make("follower"));
-    follower->owner = target;
-    prototypes.Remove(target);
+    follower->owner = camera;
+    list.Remove(camera);
     EXPECT_EQ(follower->owner, nullptr);
 }
 
@@ -210,16 +206,6 @@ TEST_F(EntityListTest, DestructorLogsAndDeletesInOrder)
                                         "Trying to delete from Ent List:  second",
                                         "Entity Deconstructed, called second", "Entity List deconstructed"}));
     EXPECT_EQ(log.Messages(3).size(), 4u);
-}
-
-TEST_F(EntityListTest, ConstructionLogs)
-{
-    log.Mark();
-    EntityList list;
-    EXPECT_EQ(log.SinceMark(), (std::vector<std::string>{"", "New Entity List Constructed"}));
-    log.Mark();
-    list.Add(Make("Edit Skeleton"));
-    EXPECT_EQ(log.SinceMark(), (std::vector<std::string>{"New Entity Constructed, called Edit Skeleton"}));
 }
 
 TEST_F(EntityListTest, SpawnsGoToTheCurrentGameList)
@@ -264,30 +250,6 @@ TEST_F(EntityListTest, ADestroyedListStopsBeingTheCurrentGameList)
     Entity* robot = other.Add(std::move(second));
     other.Remove(robot);
     EXPECT_EQ(Names(level), (std::vector<std::string>{"robot's ghost"}));
-}
-
-TEST_F(EntityListTest, AnIterationReachesEntitiesAddedAtTheEndOnly)
-{
-    EntityList game;
-    SetCurrentGameList(&game);
-    game.Add(Make("a"));
-    game.Add(Make("b"));
-    // DrawAll runs front to back; entities spawned while it runs are reached when added at the end.
-    struct Spawner : Entity {
-        Spawner(Journal& j) : Entity(0, 0, "spawner"), journal(j) {}
-        void Draw(float, float, float) override
-        {
-            journal.events.push_back("draw spawner");
-            SpawnIntoGameFront(std::make_unique<Probe>("front", journal));
-            SpawnIntoGame(std::make_unique<Probe>("back", journal));
-        }
-        Journal& journal;
-    };
-    game.AddFront(std::make_unique<Spawner>(journal));
-    game.DrawAll(0, 0, 1);
-    EXPECT_EQ(journal.events, (std::vector<std::string>{"draw spawner", "draw a 0 0 1.0", "draw b 0 0 1.0",
-                                                        "draw back 0 0 1.0"}));
-    EXPECT_EQ(Names(game), (std::vector<std::string>{"front", "spawner", "a", "b", "back"}));
 }
 
 } // namespace

