@@ -57,7 +57,7 @@ bool FileExists(const std::string& path) { return std::filesystem::exists(path);
 std::string SourceDir()
 {
     const char* dir = std::getenv("MARL_SOURCE_DIR");
-    return dir ? dir : ".";
+    return dir ? dir : MARL_SOURCE_DIR;
 }
 
 void OpenScreen()
