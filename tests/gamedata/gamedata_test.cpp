@@ -21,6 +21,8 @@
 #include "resources/RLBMPPlugin.h"
 #include "resources/ResourceManager.h"
 #include "resources/SoundPlugin.h"
+#include "skeleton/Skeleton.h"
+#include "skeleton/SkeletonFrame.h"
 #include "rl/Bitmap.h"
 #include "tests/support/TestSupport.h"
 
@@ -297,4 +299,46 @@ TEST_F(GameData, EverySkinOfEveryShippedSkeletonLoadsFromTheProgramsFolder)
         }
     }
     EXPECT_GE(skins, 40);
+}
+
+TEST_F(GameData, ShippedSkeletonsHaveTheBonesAndFrameSetsTheirCharactersUse)
+{
+    // Read through the engine's own skeleton reader, from the program's folder as the entities do.
+    struct Character {
+        const char* file;
+        std::vector<const char*> bones;
+        std::vector<int> minimumFrames;   // one entry per frame set that must exist
+    } characters[] = {
+        {"Cactus Man 2 (small).txt", {"Flower"}, {2, 1}},                          // walk, pause at a wall
+        {"Small Robot (game size).txt", {}, {1, 2, 3, 1}},                         // stand, run, jump, shoot
+        {"Soldier Alpha.TXT", {}, {1, 2}},                                         // set 1 loops
+        {"Snowman Boss.txt", {"Pipe 4", "Pipe 3", "Gun 1", "Gun 2", "Snowman"}, {1, 2, 2}},
+        {"Snowman.txt", {}, {2, 1, 1}},                                            // ride, after a hit, hit
+        {"Jungle Explorer.txt", {}, {4, 2}},                                       // walk and idle cycles
+    };
+    for (const Character& c : characters) {
+        SCOPED_TRACE(c.file);
+        Skeleton skeleton;
+        ASSERT_EQ(0, skeleton.Load(std::string("../Game Data/Skeletons/") + c.file));
+        for (const char* bone : c.bones)
+            EXPECT_NE(nullptr, skeleton.FindBoneByName(bone)) << bone;
+        ASSERT_GE(skeleton.FrameSetCount(), static_cast<int>(c.minimumFrames.size()));
+        for (size_t set = 0; set < c.minimumFrames.size(); ++set)
+            EXPECT_GE(skeleton.GetFrameSet(static_cast<int>(set))->FrameCount(), c.minimumFrames[set])
+                << "frame set " << set;
+        // Frames that animate: consecutive frames of a cycle are not all the same pose.
+        const SkeletonFrameSet* first = skeleton.GetFrameSet(0);
+        if (first->FrameCount() > 1) {
+            auto samePose = [](const SkeletonFrame& a, const SkeletonFrame& b) {
+                return std::equal(a.entries.begin(), a.entries.end(), b.entries.begin(), b.entries.end(),
+                                  [](const BonePose& p, const BonePose& q) {
+                                      return p.angle == q.angle && p.length == q.length;
+                                  });
+            };
+            bool moves = false;
+            for (int f = 1; f < first->FrameCount() && !moves; ++f)
+                moves = !samePose(*first->GetFrame(f), *first->GetFrame(0));
+            EXPECT_TRUE(moves) << "frame set 0 never changes pose";
+        }
+    }
 }
