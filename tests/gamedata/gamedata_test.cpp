@@ -21,6 +21,7 @@
 #include "resources/RLBMPPlugin.h"
 #include "resources/ResourceManager.h"
 #include "resources/SoundPlugin.h"
+#include "level/TileSet.h"
 #include "skeleton/Skeleton.h"
 #include "skeleton/SkeletonFrame.h"
 #include "rl/Bitmap.h"
@@ -206,6 +207,11 @@ TEST_F(GameData, TilesetHasThirtyOrMoreContinuouslyNumberedAnimatedAndStillTiles
     EXPECT_GE(count, 30);
     EXPECT_GE(animated, 2);
     EXPECT_GE(lettered, 1);
+
+    // The level's own tileset loader finds the same tiles.
+    TileSet tileset;
+    ASSERT_EQ(0, tileset.LoadPNG(folder));
+    EXPECT_EQ(count, tileset.tileCount);
 }
 
 TEST_F(GameData, EntityPicturesLoadWithTheirBodiesInsideTheirCollisionBoxes)
