@@ -112,10 +112,14 @@ int ComboBoxProc(int message, DIALOG* d, int c)
     }
     case MSG_WANTFOCUS:
         return D_WANTFOCUS;
-    case MSG_LOSTFOCUS:
+    case MSG_LOSTFOCUS: {
+        // Only an open list needs the dialog redrawn; a redraw asked for while the focus moves
+        // on a click would cost that click its double click.
+        const bool wasOpen = IsOpen(d);
         d->flags = 0;
         OpenListOf(*d);
-        return D_REDRAW;
+        return wasOpen ? D_REDRAW : D_O_K;
+    }
     case MSG_WHEEL:
         return Wheel(d, list, count, c);
     default:

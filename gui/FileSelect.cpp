@@ -102,7 +102,12 @@ int TakeSelection(DIALOG* d, int message)
         g_selector.selectedFile = g_selector.listing.files[index - FolderCount()];
         SetName(g_selector.selectedFile);
         g_selector.folder = FolderPart(g_selector.folder);
-        return message == MSG_DCLICK ? D_CLOSE : D_REDRAW;
+        if (message == MSG_DCLICK)
+            return D_CLOSE;
+        // The name field shows the file at once. A redraw asked of the dialog engine here would
+        // end its wait for the second click of a double click, which confirms the file.
+        broadcast_dialog_message(MSG_DRAW, 0);
+        return D_O_K;
     }
     if (message != MSG_DCLICK)
         return D_O_K;
@@ -137,13 +142,17 @@ int FileListProc(int message, DIALOG* d, int c)
     return taken != D_O_K ? taken : result;
 }
 
-// "Look in:": choosing a root shows that folder.
+// "Look in:": choosing a root shows that folder, also the root already shown (the selector may
+// be deep inside it).
 int RootChooserProc(int message, DIALOG* d, int c)
 {
     const int before = d->d1;
+    const bool wasOpen = d->flags & D_SELECTED;
     const int result = ComboBoxProc(message, d, c);
-    if ((message == MSG_CLICK || message == MSG_WHEEL) && d->d1 != before &&
-        d->d1 < static_cast<int>(g_selector.roots.size())) {
+    const bool chosenFromList = message == MSG_CLICK && wasOpen && !(d->flags & D_SELECTED) &&
+                                gui::MouseY() >= d->y + RowHeight();
+    const bool changed = (message == MSG_CLICK || message == MSG_WHEEL) && d->d1 != before;
+    if ((chosenFromList || changed) && d->d1 < static_cast<int>(g_selector.roots.size())) {
         g_selector.folder = g_selector.roots[d->d1];
         g_selector.refresh = true;
         return D_REDRAW;
