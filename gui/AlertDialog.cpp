@@ -8,6 +8,7 @@
 
 #include "gui/BasicWidgets.h"
 #include "gui/Dialog.h"
+#include "gui/GuiDraw.h"
 #include "gui/GuiFont.h"
 #include "rl/Layer.h"
 
@@ -108,6 +109,7 @@ void RunAlertDialog(const AlertMessage& message)
     // Placed by its frame, which the labels' centre convention would throw off in centre_dialog.
     position_dialog(dialog.data(), (rl::ScreenWidth() - width) / 2, (rl::ScreenHeight() - height) / 2);
     do_dialog(dialog.data(), -1);
+    gui::WaitForMouseRelease();
     font.reset();
     g_showing = false;
     // Whatever dialog the alert came up over shows again.

@@ -240,6 +240,9 @@ int FileSelect(const char* extension, const char* title, char* path, int size)
     if (!GuiReady())
         font = std::make_unique<TemporaryGuiFont>(kTemporaryFontSize, kTemporaryFontSize);
     const int closedBy = do_dialog(g_dialog, -1);
+    // A double click closes the selector while its button is still down; let go first, or the
+    // dialog beneath takes the rest of that click as its own.
+    gui::WaitForMouseRelease();
     const bool confirmed =
         closedBy != kCancel && closedBy != kEscapeFirst && closedBy != kEscapeSecond && closedBy != -1;
 

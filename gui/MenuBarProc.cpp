@@ -132,6 +132,9 @@ int Track(DIALOG* d)
             if (row >= 0 && row < MenuItemCount(child) && IsChoosable(child[row])) {
                 g_menuBar.openRow = -1;
                 d->flags = 0;
+                // Closed on the screen too before the entry runs: a dialog it opens shows over
+                // the editor, not over a stale drop-down.
+                broadcast_dialog_message(MSG_DRAW, 0);
                 active_menu = const_cast<MENU*>(&child[row]);
                 return child[row].proc() | D_REDRAW;
             }

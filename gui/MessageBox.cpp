@@ -5,6 +5,7 @@
 
 #include "gui/BasicWidgets.h"
 #include "gui/Dialog.h"
+#include "gui/GuiDraw.h"
 #include "gui/GuiFont.h"
 #include "rl/Layer.h"
 
@@ -66,5 +67,8 @@ int MessageBox(const char* line1, const char* line2, const char* line3, const ch
         second.flags |= D_HIDDEN;
         first.x = rl::ScreenWidth() / 2 - 125;
     }
-    return do_dialog(g_messageBox, -1) - kFirstButton;
+    const int closedBy = do_dialog(g_messageBox, -1);
+    // Whatever button is still down belongs to this box, not to the dialog beneath.
+    gui::WaitForMouseRelease();
+    return closedBy - kFirstButton;
 }

@@ -50,6 +50,7 @@ Result Select(InputScript& script, const char* filter, const std::string& start,
     script.Start();
     const int answer = FileSelect(filter, "Load Skeleton", path.data(), size);
     EXPECT_FALSE(script.TimedOut());
+    EXPECT_EQ(gui_mouse_b(), 0) << "returned with a button down: the dialog beneath would take it";
     EXPECT_EQ(path[size], '#') << "written past the buffer";
     return {answer, path.data()};
 }

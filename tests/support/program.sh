@@ -33,9 +33,13 @@ fail() {
     exit 1
 }
 
-# start_program <window title>: starts the program and waits until its window shows.
+# start_program <window title> [program]: starts the program (marl, or another program of the
+# build's bin/ folder, copied beside marl) and waits until its window shows.
 start_program() {
-    (cd "$PROGRAM_DIR" && MARL_ALERTS=${MARL_ALERTS:-record} exec ./marl >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
+    local program=${2:-marl}
+    [ -x "$PROGRAM_DIR/$program" ] || cp "$MARL_BUILD_DIR/bin/$program" "$PROGRAM_DIR/$program" ||
+        fail "no program $program"
+    (cd "$PROGRAM_DIR" && MARL_ALERTS=${MARL_ALERTS:-record} exec "./$program" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
     PROGRAM_PID=$!
     WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1) || true
     [ -n "$WINDOW" ] || fail "no window titled '$1'"
@@ -60,6 +64,38 @@ click_at() {
     sleep 0.05
     xdotool mouseup "${3:-1}"
     sleep 0.2
+}
+
+# double_click_at <x> <y>: two left clicks in quick succession, each held long enough to be seen.
+double_click_at() {
+    xdotool mousemove --window "$WINDOW" "$1" "$2"
+    sleep 0.1
+    xdotool mousedown 1 sleep 0.04 mouseup 1 sleep 0.06 mousedown 1 sleep 0.04 mouseup 1
+    sleep 0.3
+}
+
+# type_text <text>: types the text into the window under the pointer.
+type_text() {
+    xdotool type --delay 60 "$1"
+    sleep 0.2
+}
+
+# wheel <up|down> [steps]: turns the mouse wheel over the window.
+wheel() {
+    local button=4
+    [ "$1" = "down" ] && button=5
+    for _ in $(seq "${2:-1}"); do xdotool click "$button"; sleep 0.05; done
+    sleep 0.2
+}
+
+# wait_for_output <text>: waits (at most 10 s) until the program's standard output has the text.
+wait_for_output() {
+    local tries=0
+    until grep -Fq -- "$1" "$WORK/stdout.txt" 2>/dev/null; do
+        tries=$((tries + 1))
+        [ $tries -lt 100 ] || fail "the program did not print '$1'"
+        sleep 0.1
+    done
 }
 
 close_window() { "$MARL_BUILD_DIR/tests/tools/xclose" "$WINDOW"; }
