@@ -1,38 +1,17 @@
-// The program's entry: brings the engine up in a fixed order, runs the interactive mode until the
+// The program's entry: brings the engine up in a fixed order, runs the skeleton editor until the
 // user quits, and takes everything down again in reverse.
 
 #include <allegro.h>
-#include <atomic>
 #include <unistd.h>
 
 #include "core/Clock.h"
 #include "core/Log.h"
+#include "editor/skeleton/SkeletonEditor.h"
 #include "resources/MARLPlugin.h"
 #include "resources/RLBMPPlugin.h"
 #include "resources/ResourceManager.h"
 #include "resources/SoundPlugin.h"
-#include "rl/Canvas.h"
 #include "rl/Layer.h"
-
-namespace {
-
-std::atomic<bool> g_closeRequested {false};
-
-void OnCloseButton() { g_closeRequested = true; }
-
-// The interactive mode: shows the screen until Escape or the window's close button.
-void RunInteractiveMode()
-{
-    set_close_button_callback(OnCloseButton);
-    while (!key[KEY_ESC] && !g_closeRequested) {
-        rl::Canvas::Fill(0, 60.0f / 255.0f, 0, 1);
-        rl::Canvas::Refresh();
-        rest(16);
-    }
-    set_close_button_callback(nullptr);
-}
-
-} // namespace
 
 int main(int, char**)
 {
@@ -58,7 +37,7 @@ int main(int, char**)
     g_ResourceManager->AddPlugin("WAV", &soundPlugin);
     // 8: the entity registry joins here.
     InstallClockTimer();                                       // 9
-    RunInteractiveMode();                                      // 10
+    RunSkeletonEditor();                                       // 10
 
     // 11: the entity registry is destroyed here.
     if (g_ResourceManager) {                                   // 12

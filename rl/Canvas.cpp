@@ -4,6 +4,7 @@
 #include <string>
 
 #include "rl/Bitmap.h"
+#include "rl/FramePacing.h"
 #include "rl/GL.h"
 #include "rl/Layer.h"
 #include "rl/LayerInternal.h"
@@ -180,6 +181,8 @@ namespace Canvas {
 void Refresh()
 {
     glFlush();
+    if (g_canvas.target != BITMAP_TARGET)
+        detail::PaceFrame();
     switch (g_canvas.target) {
     case FRAMEBUFFER_TARGET: CopyFrameBufferToWindow(); break;
     case SCREEN_TARGET: allegro_gl_flip(); break;

@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Starts the real program, finds its window by title, quits it with Escape and then with the
-# window's close button, and checks the exit status and both log files.
+# window's close button (each answered "Yes" in the quit question), and checks the exit status and
+# both log files.
 set -euo pipefail
 source "$MARL_SOURCE_DIR/tests/support/program.sh"
 
-start_program "Marl Engine"
-# The view is cleared to the editor's green.
-wait_for_pixel "$WORK/running.png" 400 300 "#003C00"
+# The quit question's "Yes" button.
+YES_X=270 YES_Y=347
+
+start_program "MARL Skeleton Editor - untitled"
+# The view is cleared to the editor's green (between grid lines).
+wait_for_pixel "$WORK/running.png" 404 308 "#003C00"
 press Escape
+sleep 0.5
+click_at $YES_X $YES_Y
 expect_exit 0
 
 log="$PROGRAM_DIR/logfile.txt"
@@ -24,8 +30,10 @@ expect_line "$layer" -1 '^Render layer shutdown finished$'
 
 # A second run starts both logs afresh; this time the close button ends it.
 echo "stale line" >> "$log"
-start_program "Marl Engine"
+start_program "MARL Skeleton Editor - untitled"
 close_window
+sleep 0.5
+click_at $YES_X $YES_Y
 expect_exit 0
 expect_absent "$log" "stale line"
 expect_line "$log" -1 '^Log file closed '

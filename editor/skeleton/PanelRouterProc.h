@@ -1,0 +1,7 @@
+#pragma once
+// Lies over both panels (dialog entry 6, later in the array, so the dialog engine gives it their
+// clicks) and passes each click to the panel shown.
+
+#include "gui/Dialog.h"
+
+int PanelRouterProc(int message, DIALOG* d, int c);
