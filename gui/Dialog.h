@@ -22,6 +22,13 @@ static_assert(KEY_ESC == 59 && KEY_BACKSPACE == 63 && KEY_ENTER == 67 && KEY_DEL
                   KEY_END == 79 && KEY_LEFT == 82 && KEY_RIGHT == 83 && KEY_UP == 84 && KEY_DOWN == 85,
               "scancodes");
 
+// Two habits of the engine the widgets keep to:
+// - A click answered with D_REDRAW (or a focus change answered so) ends the engine's wait for the
+//   second click of a double click. A widget whose double click means something redraws by
+//   broadcast_dialog_message(MSG_DRAW) and answers D_O_K.
+// - A modal dialog that closes while a mouse button is still down hands the rest of that click
+//   to the dialog beneath; the toolkit's modal helpers wait for the release before returning.
+
 using DialogProc = int (*)(int message, DIALOG* d, int c);
 
 // The getter behind a list or combo box (its dp): called with index -1 and a pointer it stores the

@@ -204,6 +204,23 @@ TEST(ListBox, SelectionFollowsAListThatShrank)
     EXPECT_EQ(TestList::misuse, 0) << "the getter was asked for an item that is not there";
 }
 
+TEST(ListBox, WithoutAFontRowsAreOnePixelHigh)
+{
+    testsupport::OpenScreen();
+    Fill(300);
+    // 150 rows of one pixel: no division by a zero row height anywhere.
+    DIALOG list = List(0, 0);
+    object_message(&list, MSG_DRAW, 0);
+    EXPECT_EQ(ClickAt(list, 150, 140), D_O_K);
+    EXPECT_EQ(list.d1, 40);
+    EXPECT_EQ(object_message(&list, MSG_WHEEL, -500), D_REDRAW);
+    EXPECT_EQ(list.d2, 150);
+    EXPECT_EQ(ClickAt(list, 292, 249), D_REDRAW);
+    EXPECT_EQ(list.d2, 150);
+    // The frame is finished (the GL driver here aborts at exit on unfinished drawing).
+    EXPECT_EQ(ColourName(Pixel(200, 120)), "#FFFFFF");
+}
+
 TEST(ListBox, WithoutAGetterItSaysSoAndCloses)
 {
     OpenGui();

@@ -103,11 +103,9 @@ TEST(GuiFont, MeasuresTheGuiFont)
 TEST(GuiFont, RowHeightIsNeverZero)
 {
     testsupport::OpenScreen();
-    // A font that failed to load measures 0; rows are divided by their height.
-    EXPECT_FALSE(CreateGuiFont() && false);
-    rl::TextRenderer broken("/nonexistent/font.ttf", 11, 13);
-    EXPECT_EQ(broken.Height("I"), 0);
+    // Without a usable font text measures 0, and rows are divided by their height.
     DestroyGuiFont();
+    EXPECT_EQ(TextHeight("I"), 0);
     EXPECT_EQ(RowHeight(), 1);
 }
 
