@@ -56,6 +56,10 @@ void KeepGLDriverMapped() {}
 
 void ShutDown()
 {
+    // Drawing still queued when the program ends would be finished by the driver during its own
+    // exit, after the context is gone; finish it while the context lives.
+    if (g_layer.screenReady)
+        glFinish();
     LayerLog("Collecting garbage");
     CollectGarbage();
     LayerLog("Destroying the framebuffer");
