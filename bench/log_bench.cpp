@@ -1,6 +1,8 @@
 // The log's cost per message: a filtered one costs the formatting only; a written one opens,
 // appends and closes the file.
 #include <benchmark/benchmark.h>
+
+#include "bench/BenchSupport.h"
 #include <cstdlib>
 #include <unistd.h>
 
@@ -8,21 +10,6 @@
 
 namespace {
 
-struct LogInTempFolder {
-    LogInTempFolder()
-    {
-        char pattern[] = "/tmp/marl-bench-XXXXXX";
-        if (!mkdtemp(pattern) || chdir(pattern) != 0)
-            std::abort();
-        g_Log = new Log();
-        g_Log->priority = 2;
-    }
-    ~LogInTempFolder()
-    {
-        delete g_Log;
-        g_Log = nullptr;
-    }
-};
 
 void BM_FilteredMessage(benchmark::State& state)
 {

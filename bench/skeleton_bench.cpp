@@ -4,6 +4,8 @@
 //
 // "per_bone" is the time per bone of one pose-and-update.
 #include <benchmark/benchmark.h>
+
+#include "bench/BenchSupport.h"
 #include <cstdlib>
 #include <string>
 #include <unistd.h>
@@ -87,24 +89,6 @@ void BM_UpdateOnly(benchmark::State& state)
 }
 BENCHMARK(BM_UpdateOnly)->ArgsProduct({{1000}, {kChain, kTree}});
 
-struct LogInTempFolder {
-    LogInTempFolder()
-    {
-        char pattern[] = "/tmp/marl-bench-XXXXXX";
-        if (!mkdtemp(pattern) || chdir(pattern) != 0)
-            std::abort();
-        folder = pattern;
-        g_Log = new Log();
-        g_Log->priority = 2;
-    }
-    ~LogInTempFolder()
-    {
-        delete g_Log;
-        g_Log = nullptr;
-        std::system(("rm -rf '" + folder + "'").c_str());
-    }
-    std::string folder;
-};
 
 // 200 bones (a trunk with limbs of four), 100 frames in 4 sets, every bone with a skin path.
 void BuildBig(Skeleton& skeleton)

@@ -1,6 +1,8 @@
 // What sharing an image costs: a second Load (and its Unload) of a name the resource manager already
 // holds, as every frame naming a shared picture does; and the per-draw cost of timing an animation.
 #include <benchmark/benchmark.h>
+
+#include "bench/BenchSupport.h"
 #include <cstdlib>
 #include <string>
 #include <unistd.h>
@@ -14,21 +16,6 @@
 
 namespace {
 
-struct LogInTempFolder {
-    LogInTempFolder()
-    {
-        char pattern[] = "/tmp/marl-bench-XXXXXX";
-        if (!mkdtemp(pattern) || chdir(pattern) != 0)
-            std::abort();
-        g_Log = new Log();
-        g_Log->priority = 2;   // as the program runs: the manager's trace lines are filtered
-    }
-    ~LogInTempFolder()
-    {
-        delete g_Log;
-        g_Log = nullptr;
-    }
-};
 
 class TagPlugin : public RPlugin {
 public:

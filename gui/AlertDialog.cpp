@@ -53,21 +53,6 @@ int AlertKeyProc(int message, DIALOG* d, int c)
     return D_O_K;
 }
 
-DIALOG Record(DialogProc proc, int x, int y, int w, int h, int fg, int bg, int flags = 0, void* dp = nullptr)
-{
-    DIALOG d {};
-    d.proc = proc;
-    d.x = x;
-    d.y = y;
-    d.w = w;
-    d.h = h;
-    d.fg = fg;
-    d.bg = bg;
-    d.flags = flags;
-    d.dp = dp;
-    return d;
-}
-
 } // namespace
 
 void RunAlertDialog(const AlertMessage& message)
@@ -91,19 +76,19 @@ void RunAlertDialog(const AlertMessage& message)
     const int height = buttonY + kButtonHeight + 15;
 
     std::vector<DIALOG> dialog;
-    dialog.push_back(Record(RoundBoxProc, 0, 0, width, height, kWhite, kBlack));
+    dialog.push_back(DialogRecord(RoundBoxProc, 0, 0, width, height, kWhite, kBlack));
     for (size_t i = 0; i < lines.size(); ++i)
-        dialog.push_back(Record(CentredLabelProc, width / 2, kFirstLineY + static_cast<int>(i) * kLineStep, width, 20,
-                                kBlack, kNoColour, 0, lines[i].data()));
-    dialog.push_back(Record(ButtonProc, (width - kButtonWidth) / 2, buttonY, kButtonWidth, kButtonHeight, kWhite,
-                            kBlack, D_EXIT, button.data()));
-    dialog.push_back(Record(RoundBoxProc, 0, 0, width, kTitleHeight, kTitleRed, kBlack));
-    dialog.push_back(Record(CentredLabelProc, width / 2, 0, width, 20, kBlack, kNoColour, 0, title.data()));
-    DIALOG keys = Record(AlertKeyProc, 0, 0, 0, 0, 0, 0);
+        dialog.push_back(DialogRecord(CentredLabelProc, width / 2, kFirstLineY + static_cast<int>(i) * kLineStep, width, 20,
+                                kBlack, kNoColour, 0, 0, 0, lines[i].data()));
+    dialog.push_back(DialogRecord(ButtonProc, (width - kButtonWidth) / 2, buttonY, kButtonWidth, kButtonHeight, kWhite,
+                            kBlack, D_EXIT, 0, 0, button.data()));
+    dialog.push_back(DialogRecord(RoundBoxProc, 0, 0, width, kTitleHeight, kTitleRed, kBlack));
+    dialog.push_back(DialogRecord(CentredLabelProc, width / 2, 0, width, 20, kBlack, kNoColour, 0, 0, 0, title.data()));
+    DIALOG keys = DialogRecord(AlertKeyProc, 0, 0, 0, 0, 0, 0);
     keys.key = ShortcutKey(button);
     dialog.push_back(keys);
-    dialog.push_back(Record(RefreshProc, 0, 0, 0, 0, 0, 0));
-    dialog.push_back(Record(d_yield_proc, 0, 0, 0, 0, 0, 0));
+    dialog.push_back(DialogRecord(RefreshProc, 0, 0, 0, 0, 0, 0));
+    dialog.push_back(DialogRecord(d_yield_proc, 0, 0, 0, 0, 0, 0));
     dialog.push_back(DIALOG {});
 
     // Placed by its frame, which the labels' centre convention would throw off in centre_dialog.

@@ -50,5 +50,24 @@ constexpr int kBlack = 0;
 inline int Scancode(int c) { return (c >> 8) & 0xFF; }
 inline int Character(int c) { return c & 0xFF; }
 
+// One dialog record, for tables built in code.
+inline DIALOG DialogRecord(DialogProc proc, int x, int y, int w, int h, int fg = 0, int bg = 0, int flags = 0,
+                           int d1 = 0, int d2 = 0, void* dp = nullptr)
+{
+    DIALOG d {};
+    d.proc = proc;
+    d.x = x;
+    d.y = y;
+    d.w = w;
+    d.h = h;
+    d.fg = fg;
+    d.bg = bg;
+    d.flags = flags;
+    d.d1 = d1;
+    d.d2 = d2;
+    d.dp = dp;
+    return d;
+}
+
 // The dialog's text (dp) as a C string, or null.
 inline const char* DialogText(const DIALOG* d) { return static_cast<const char*>(d->dp); }

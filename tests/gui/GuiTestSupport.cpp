@@ -267,24 +267,6 @@ int Player::Finish()
     return result_;
 }
 
-DIALOG Record(int (*proc)(int, DIALOG*, int), int x, int y, int w, int h, int fg, int bg, int flags, int d1, int d2,
-              void* dp)
-{
-    DIALOG d {};
-    d.proc = proc;
-    d.x = x;
-    d.y = y;
-    d.w = w;
-    d.h = h;
-    d.fg = fg;
-    d.bg = bg;
-    d.flags = flags;
-    d.d1 = d1;
-    d.d2 = d2;
-    d.dp = dp;
-    return d;
-}
-
 DIALOG End() { return DIALOG {}; }
 
 std::vector<std::string> TestList::items;

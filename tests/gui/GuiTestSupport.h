@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "gui/Dialog.h"
+
 namespace guitest {
 
 class InputScript {
@@ -98,8 +100,11 @@ private:
 };
 
 // One dialog record; End() ends an array.
-DIALOG Record(int (*proc)(int, DIALOG*, int), int x, int y, int w, int h, int fg = 0, int bg = 0, int flags = 0,
-              int d1 = 0, int d2 = 0, void* dp = nullptr);
+inline DIALOG Record(DialogProc proc, int x, int y, int w, int h, int fg = 0, int bg = 0, int flags = 0, int d1 = 0,
+                     int d2 = 0, void* dp = nullptr)
+{
+    return DialogRecord(proc, x, y, w, h, fg, bg, flags, d1, d2, dp);
+}
 DIALOG End();
 
 // A getter over a list of texts that a test can change between messages. Calls with index -1 and
