@@ -1,5 +1,6 @@
 #include "rl/FramePacing.h"
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <thread>
@@ -13,13 +14,40 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// What the user's input looked like at the last presented frame.
+struct InputSnapshot {
+    int x = 0, y = 0, z = 0, buttons = 0;
+    bool anyKey = false;
+
+    bool operator==(const InputSnapshot& o) const
+    {
+        return x == o.x && y == o.y && z == o.z && buttons == o.buttons && anyKey == o.anyKey;
+    }
+};
+
 struct Pacing {
-    int framesPerSecond = 0;
+    int activeFps = 0;
+    int idleFps = 0;
+    Clock::duration idleAfter {};
     bool swapInterval = false;
     Clock::time_point nextFrame {};
+    Clock::time_point lastInput {};
+    InputSnapshot input;
 };
 
 Pacing g_pacing;
+
+InputSnapshot ReadInput()
+{
+    InputSnapshot now;
+    now.x = mouse_x;
+    now.y = mouse_y;
+    now.z = mouse_z;
+    now.buttons = mouse_b;
+    for (int k = 1; k < KEY_MAX && !now.anyKey; ++k)
+        now.anyKey = key[k] != 0;
+    return now;
+}
 
 // Asks the driver for a swap interval through whichever extension it has; false when none took it.
 bool RequestSwapInterval(int interval)
@@ -56,36 +84,61 @@ bool RequestSwapInterval(int interval)
     return false;
 }
 
+bool Idle(Clock::time_point now) { return now - g_pacing.lastInput >= g_pacing.idleAfter; }
+
 } // namespace
 
-void SetFramePacing(int maxFramesPerSecond)
+void SetFramePacing(int activeFps, int idleFps, int idleAfterMs)
 {
-    const int fps = maxFramesPerSecond > 0 ? maxFramesPerSecond : 0;
-    g_pacing.framesPerSecond = fps;
-    g_pacing.nextFrame = Clock::now();
-    g_pacing.swapInterval = RequestSwapInterval(fps > 0 ? 1 : 0) && fps > 0;
+    g_pacing.activeFps = activeFps > 0 ? activeFps : 0;
+    g_pacing.idleFps = idleFps > 0 && idleFps < g_pacing.activeFps ? idleFps : g_pacing.activeFps;
+    g_pacing.idleAfter = std::chrono::milliseconds(idleAfterMs > 0 ? idleAfterMs : 0);
+    const Clock::time_point now = Clock::now();
+    g_pacing.nextFrame = now;
+    g_pacing.lastInput = now;
+    g_pacing.input = ReadInput();
+    g_pacing.swapInterval = RequestSwapInterval(g_pacing.activeFps > 0 ? 1 : 0) && g_pacing.activeFps > 0;
 }
 
-int FramePacing() { return g_pacing.framesPerSecond; }
+int FramePacing() { return g_pacing.activeFps; }
+
+int CurrentFrameRate() { return Idle(Clock::now()) ? g_pacing.idleFps : g_pacing.activeFps; }
+
 bool SwapIntervalSet() { return g_pacing.swapInterval; }
 
 namespace detail {
 
 void PaceFrame()
 {
-    if (g_pacing.framesPerSecond <= 0)
+    if (g_pacing.activeFps <= 0)
         return;
-    const auto period = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
-        1.0 / g_pacing.framesPerSecond));
-    const Clock::time_point now = Clock::now();
-    if (now < g_pacing.nextFrame) {
-        std::this_thread::sleep_until(g_pacing.nextFrame);
-        g_pacing.nextFrame += period;
-    } else {
-        // Late (a slow frame, or the first after a pause): start counting afresh rather than
-        // presenting a burst to catch up.
-        g_pacing.nextFrame = now + period;
+    Clock::time_point now = Clock::now();
+    const InputSnapshot input = ReadInput();
+    if (!(input == g_pacing.input) || input.anyKey || input.buttons) {
+        g_pacing.input = input;
+        g_pacing.lastInput = now;
     }
+    const int fps = Idle(now) ? g_pacing.idleFps : g_pacing.activeFps;
+    const auto period = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(1.0 / fps));
+    // A frame that waits for the idle rate ends early when input comes in meanwhile, and the
+    // frames after it follow at the active rate.
+    while (now < g_pacing.nextFrame) {
+        const Clock::time_point wake = std::min(g_pacing.nextFrame, now + std::chrono::milliseconds(4));
+        std::this_thread::sleep_until(wake);
+        now = Clock::now();
+        if (!(ReadInput() == g_pacing.input)) {
+            g_pacing.lastInput = now;
+            g_pacing.nextFrame = now + std::chrono::duration_cast<Clock::duration>(
+                                           std::chrono::duration<double>(1.0 / g_pacing.activeFps));
+            return;
+        }
+    }
+    // Late (a slow frame, or the first after a pause): count afresh rather than presenting a
+    // burst to catch up.
+    if (now >= g_pacing.nextFrame + period)
+        g_pacing.nextFrame = now + period;
+    else
+        g_pacing.nextFrame += period;
 }
 
 } // namespace detail

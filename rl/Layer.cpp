@@ -272,6 +272,8 @@ void SetAntiAliasing(bool on)
     }
 }
 
+bool AntiAliasing() { return g_layer.antiAliasing; }
+
 void SetLinearFiltering(bool on) { g_layer.linearFiltering = on; }
 bool LinearFiltering() { return g_layer.linearFiltering; }
 void SetKeepMemoryImages(bool keep) { g_layer.keepMemoryImages = keep; }

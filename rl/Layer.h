@@ -38,6 +38,7 @@ void SetBlending(int mode);
 int Blending();
 
 void SetAntiAliasing(bool on);
+bool AntiAliasing();
 
 // Linear texture filtering for textures made from now on (nearest when off).
 void SetLinearFiltering(bool on);

@@ -18,8 +18,11 @@
 namespace {
 
 // The dialog redraws on every idle message; presenting more often than the display shows frames
-// would only burn the processor.
+// would only burn the processor. Once the mouse and keyboard have rested for a second, half the
+// rate still shows playback and animated skins smoothly.
 constexpr int kFramesPerSecond = 60;
+constexpr int kIdleFramesPerSecond = 30;
+constexpr int kIdleAfterMs = 1000;
 
 void SetGuiColours()
 {
@@ -86,7 +89,7 @@ void RunSkeletonEditor()
     // The window's close button asks the quit question, as File, Exit does; Allegro calls this
     // from its own thread, so the view picks the request up on its next idle message.
     set_close_button_callback(RequestQuit);
-    rl::SetFramePacing(kFramesPerSecond);
+    rl::SetFramePacing(kFramesPerSecond, kIdleFramesPerSecond, kIdleAfterMs);
     do_dialog(g_EditorDialog, -1);                                    // 8
     rl::SetFramePacing(0);
     set_close_button_callback(nullptr);

@@ -13,6 +13,7 @@
 #include "rl/Canvas.h"
 #include "rl/Colour.h"
 #include "rl/Layer.h"
+#include "rl/LineSet.h"
 #include "skeleton/Skeleton.h"
 
 namespace {
@@ -40,15 +41,24 @@ void DrawGrid()
 {
     const int width = CanvasWidth(), height = CanvasHeight();
     const GridLines grid = ComputeGridLines(g_Editor.ViewOrigin.x, g_Editor.ViewOrigin.y, g_Editor.Zoom, width, height);
-    // Whole pixels keep the one-pixel lines crisp at every zoom.
+    // Two batches, one per colour. Lines along pixel centres of whole pixels stay crisp one-pixel
+    // lines at every zoom.
+    rl::LineSet major(1), minor(1);
     for (const GridLine& line : grid.vertical) {
-        const int x = static_cast<int>(line.position);
-        gui::DrawLine(x, 0, x, height, 1, line.major ? kMajorLine : kMinorLine);
+        const float x = static_cast<int>(line.position) + 0.5f;
+        (line.major ? major : minor).Add({x, 0}, {x, static_cast<float>(height)});
     }
     for (const GridLine& line : grid.horizontal) {
-        const int y = static_cast<int>(line.position);
-        gui::DrawLine(0, y, width, y, 1, line.major ? kMajorLine : kMinorLine);
+        const float y = static_cast<int>(line.position) + 0.5f;
+        (line.major ? major : minor).Add({0, y}, {static_cast<float>(width), y});
     }
+    // Smoothing would only blur lines that lie on pixel centres, and costs a software renderer
+    // dearly.
+    const bool smoothing = rl::AntiAliasing();
+    rl::SetAntiAliasing(false);
+    minor.Draw(kMinorLine);
+    major.Draw(kMajorLine);
+    rl::SetAntiAliasing(smoothing);
 }
 
 void Start()
