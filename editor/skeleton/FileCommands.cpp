@@ -108,6 +108,8 @@ int SaveCommand()
     if (*FileNamePart(path) == '\0')
         return D_O_K;
     AppendTxtExtension(path, kSkeletonPathSize);
+    // The question shows over the editor, not over what is left of the selector.
+    broadcast_dialog_message(MSG_DRAW, 0);
     if (exists(path) && !Confirmed("File already exists!", "", "Overwrite?"))
         return D_O_K;
     if (g_Editor.skeleton->Save(path) != 0)
