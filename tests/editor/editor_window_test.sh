@@ -67,8 +67,10 @@ expect_pixel "$WORK/zoom_snap.png" 363 450 "#0D7807"
 xdotool mousemove --window "$WINDOW" 200 400
 sleep 0.1
 xdotool mousedown 1
+# The press must reach the view before the mouse moves on, even on a busy machine.
+sleep 0.4
 for step in 1 2 3 4 5; do xdotool mousemove --window "$WINDOW" $((200 + step * 10)) $((400 + step * 8)); sleep 0.05; done
-sleep 0.1
+sleep 0.4
 xdotool mouseup 1
 sleep 0.3
 screenshot "$WORK/panned.png"
