@@ -32,20 +32,6 @@ void SetGuiColours()
     set_dialog_color(g_EditorDialog, kBlack, kWhite);
 }
 
-void CreateModel()
-{
-    g_Editor.entities = std::make_unique<EntityList>();
-    auto entity = std::make_unique<E_EditorEnt>(0.0f, 0.0f, "Edit Skeleton");
-    entity->skeleton = std::make_unique<Skeleton>();
-    g_Editor.skeleton = entity->skeleton.get();
-    g_Editor.entity = entity.get();
-    g_Editor.entities->Add(std::move(entity));
-
-    g_Editor.skeleton->Reset();
-    g_Editor.skeleton->SetPose(0, 0, 0, 0, 1);
-    g_Editor.skeleton->UpdatePositions();
-}
-
 // The dialog's widgets as a new editor has them, in case the editor runs again in this process.
 void ResetDialog()
 {
@@ -67,6 +53,20 @@ void CleanUp()
 
 } // namespace
 
+void CreateEditorModel()
+{
+    g_Editor.entities = std::make_unique<EntityList>();
+    auto entity = std::make_unique<E_EditorEnt>(0.0f, 0.0f, "Edit Skeleton");
+    entity->skeleton = std::make_unique<Skeleton>();
+    g_Editor.skeleton = entity->skeleton.get();
+    g_Editor.entity = entity.get();
+    g_Editor.entities->Add(std::move(entity));
+
+    g_Editor.skeleton->Reset();
+    g_Editor.skeleton->SetPose(0, 0, 0, 0, 1);
+    g_Editor.skeleton->UpdatePositions();
+}
+
 void RunSkeletonEditor()
 {
     rl::SetWindowTitle("MARL Skeleton Editor");                     // 1
@@ -74,7 +74,7 @@ void RunSkeletonEditor()
     ResetDialog();
     SetGuiColours();                                                  // 2
     show_os_cursor(MOUSE_CURSOR_ARROW);                               // 3
-    CreateModel();                                                    // 4, 5
+    CreateEditorModel();                                              // 4, 5
     rl::SetWindowTitle("MARL Skeleton Editor - untitled");          // 6
     ShowPanel(0);
 

@@ -5,4 +5,8 @@
 
 void RunSkeletonEditor();
 
+// The editor's model as start-up makes it: the entity list holding the editor entity "Edit
+// Skeleton" with a new skeleton (a lone Trunk), posed at frame 0 of set 0.
+void CreateEditorModel();
+
 constexpr const char* kEditorVersion = "1.0";

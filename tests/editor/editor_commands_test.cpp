@@ -1,0 +1,293 @@
+// The editor's pieces in a real window, driven in-process: New and Load forget the bone
+// selection (saving is driven in the real program, where it cannot reach the repository's files); the strips' widgets with short or missing strips, and strips given back to the
+// resource manager; the zoom slider's clicks; and the view's layers read back from the screen.
+
+#include <gtest/gtest.h>
+
+#include <allegro.h>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+#include "core/Alert.h"
+#include "core/Log.h"
+#include "editor/skeleton/EditorDialog.h"
+#include "editor/skeleton/EditorState.h"
+#include "editor/skeleton/FileCommands.h"
+#include "editor/skeleton/FramePanelProc.h"
+#include "editor/skeleton/PanelTabsProc.h"
+#include "editor/skeleton/SkeletonEditor.h"
+#include "editor/skeleton/SkeletonViewProc.h"
+#include "editor/skeleton/ToolbarActions.h"
+#include "editor/skeleton/ToolbarProc.h"
+#include "editor/skeleton/ZoomSliderProc.h"
+#include "entities/E_EditorEnt.h"
+#include "resources/MARLPlugin.h"
+#include "resources/RLBMPPlugin.h"
+#include "resources/ResourceManager.h"
+#include "rl/Bitmap.h"
+#include "rl/Canvas.h"
+#include "skeleton/Skeleton.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/support/TestSupport.h"
+
+using namespace guitest;
+using namespace testsupport;
+
+namespace {
+
+constexpr int kYesX = 270, kNoX = 385, kOnlyX = 325, kBoxButtonY = 347;
+constexpr int kNameFieldX = 490, kNameFieldY = 400, kSelectorOkX = 315, kSelectorOkY = 475;
+const char* const kStrips = "../Game Data/GFX/MARL GUI/";
+
+// A program folder "bin" beside its own "Game Data", with the log, the resource manager and the
+// picture and skeleton plug-ins, and the editor's model; all gone with the fixture.
+class EditorTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        OpenGui();
+        ASSERT_EQ(mkdir(folder.File("bin").c_str(), 0755), 0);
+        ASSERT_EQ(chdir(folder.File("bin").c_str()), 0);
+        for (const char* sub : {"../Game Data", "../Game Data/GFX", kStrips, "../Game Data/Skeletons"})
+            ASSERT_EQ(mkdir(sub, 0755), 0);
+        g_Log = new Log();
+        g_Log->priority = 2;
+        g_ResourceManager = new ResourceManager();
+        g_ResourceManager->AddPlugin("PNG", &png);
+        g_ResourceManager->AddPlugin("TXT", &skeletons);
+        g_Editor.Clear();
+        CreateEditorModel();
+        ClearRecordedAlerts();
+    }
+
+    void TearDown() override
+    {
+        g_Editor.Clear();
+        delete g_ResourceManager;
+        g_ResourceManager = nullptr;
+        g_Log->Close();
+        delete g_Log;
+        g_Log = nullptr;
+    }
+
+    static void WriteStrip(const std::string& name, int width, int height)
+    {
+        ASSERT_TRUE(WritePng(std::string(kStrips) + name, width, height,
+                             [](int x, int y) { return Rgb(x % 256, y % 256, 128); }));
+    }
+
+    static bool LogHas(const std::string& text) { return ReadFile("logfile.txt").find(text) != std::string::npos; }
+
+    TempFolder folder;
+    RLBMPPlugin png;
+    MARLPlugin skeletons;
+};
+
+// Runs a command while a script clicks the given point of the modal dialog it opens.
+int AnswerAt(int (*command)(), int x, int y)
+{
+    InputScript script;
+    script.Wait(250).Click(x, y);
+    script.Start();
+    const int result = command();
+    EXPECT_FALSE(script.TimedOut());
+    return result;
+}
+
+Bone* AddArm()
+{
+    Skeleton& skeleton = *g_Editor.skeleton;
+    SkeleNode* arm = skeleton.AddBone(skeleton.Root(), "Arm", 45, 30);
+    skeleton.UpdatePositions();
+    return arm->bone;
+}
+
+TEST_F(EditorTest, NewAskedYesResetsAndForgetsTheSelection)
+{
+    g_Editor.SelectedBone = g_Editor.editedBone = AddArm();
+    g_Editor.entity->frame = g_Editor.entity->nextFrame = 3;
+    EXPECT_EQ(AnswerAt(NewCommand, kYesX, kBoxButtonY), D_REDRAW);
+    EXPECT_EQ(g_Editor.SelectedBone, nullptr);
+    EXPECT_EQ(g_Editor.editedBone, nullptr);
+    EXPECT_EQ(g_Editor.skeleton->BoneCount(), 1);
+    EXPECT_EQ(g_Editor.entity->frame, 0);
+    EXPECT_EQ(g_Editor.entity->nextFrame, 0);
+}
+
+TEST_F(EditorTest, NewAnsweredNoChangesNothing)
+{
+    Bone* arm = AddArm();
+    g_Editor.SelectedBone = arm;
+    EXPECT_EQ(AnswerAt(NewCommand, kNoX, kBoxButtonY), D_O_K);
+    EXPECT_EQ(g_Editor.SelectedBone, arm);
+    EXPECT_EQ(g_Editor.skeleton->BoneCount(), 2);
+}
+
+TEST_F(EditorTest, LoadReplacesTheBonesAndForgetsTheSelection)
+{
+    // The selector starts beside the test program, in the repository's shipped skeletons (it
+    // resolves relative folders against the executable's folder); loading only reads them.
+    g_Editor.SelectedBone = AddArm();
+    g_Editor.entity->frameSet = g_Editor.entity->nextFrameSet = 2;
+    InputScript script;
+    script.Wait(300).Click(kNameFieldX, kNameFieldY).Type("Jungle Explorer.txt").Click(kSelectorOkX, kSelectorOkY);
+    script.Start();
+    EXPECT_EQ(LoadCommand(), D_REDRAW);
+    EXPECT_FALSE(script.TimedOut());
+    EXPECT_EQ(g_Editor.SelectedBone, nullptr);
+    EXPECT_EQ(g_Editor.skeleton->BoneCount(), 17);
+    EXPECT_EQ(g_Editor.entity->frameSet, 0);
+    EXPECT_TRUE(LogHas("Loaded Skeleton File: \n"));
+    EXPECT_TRUE(LogHas("Game Data/Skeletons/Jungle Explorer.txt\n"));
+}
+
+TEST_F(EditorTest, LoadOfANameThatDoesNotExistChangesNothingAndLogsNothing)
+{
+    Bone* arm = AddArm();
+    g_Editor.SelectedBone = arm;
+    InputScript script;
+    script.Wait(300).Click(kNameFieldX, kNameFieldY).Type("nobody.txt").Click(kSelectorOkX, kSelectorOkY);
+    script.Start();
+    EXPECT_EQ(LoadCommand(), D_O_K);
+    EXPECT_EQ(g_Editor.SelectedBone, arm);
+    EXPECT_EQ(g_Editor.skeleton->BoneCount(), 2);
+    EXPECT_FALSE(LogHas("Loaded Skeleton File: "));
+}
+
+TEST_F(EditorTest, AToolbarStripOfTwoButtonsStillKeepsTwelveStates)
+{
+    WriteStrip("MARL Toolbar.png", 3 * 42, 126);
+    g_Editor.ViewFlags = kViewSkins | kViewBones;
+    DIALOG& toolbar = g_EditorDialog[kToolbarEntry];
+    ASSERT_EQ(ToolbarProc(MSG_START, &toolbar, 0), D_O_K);
+    ASSERT_EQ(g_Editor.toolbarStates.size(), 12u);
+    EXPECT_EQ(g_Editor.toolbarStates[kKeepChildrenButton], kButtonOn);
+    EXPECT_EQ(g_Editor.toolbarStates[kShowBonesButton], kButtonOn);
+    // The buttons past the strip can still be switched (from code) without reaching past the
+    // states, and the strip draws only the two it has.
+    EXPECT_EQ(RunToolbarAction(kShowBonesButton), D_REDRAW);
+    EXPECT_EQ(g_Editor.ViewFlags, kViewSkins);
+    EXPECT_EQ(RunToolbarAction(40), D_O_K);
+    ToolbarProc(MSG_DRAW, &toolbar, 0);
+    EXPECT_EQ(ToolbarProc(MSG_END, &toolbar, 0), D_O_K);
+    EXPECT_GE(g_Editor.toolbarStates.size(), 12u);
+}
+
+TEST_F(EditorTest, AMissingToolbarStripSaysSoAndClosesTheEditor)
+{
+    DIALOG& toolbar = g_EditorDialog[kToolbarEntry];
+    InputScript script;
+    script.Wait(250).Click(kOnlyX, kBoxButtonY);
+    script.Start();
+    EXPECT_EQ(ToolbarProc(MSG_START, &toolbar, 0), D_CLOSE);
+    EXPECT_FALSE(script.TimedOut());
+    ToolbarProc(MSG_END, &toolbar, 0);
+}
+
+TEST_F(EditorTest, StripsAreGivenBackToTheResourceManager)
+{
+    WriteStrip("Tabs.png", 190, 48);
+    WriteStrip("Transport Buttons.png", 190, 76);
+    WriteStrip("Frame Edit Buttons.png", 64, 256);
+    const std::string tabs = kTabsStrip;
+    const std::string transport = std::string(kStrips) + "Transport Buttons.png";
+    const std::string frameEdit = std::string(kStrips) + "Frame Edit Buttons.png";
+    DIALOG& tabsEntry = g_EditorDialog[kTabsEntry];
+    DIALOG& frames = g_EditorDialog[kFramePanelEntry];
+    ASSERT_EQ(PanelTabsProc(MSG_START, &tabsEntry, 0), D_O_K);
+    ASSERT_EQ(FramePanelProc(MSG_START, &frames, 0), D_O_K);
+    EXPECT_EQ(g_ResourceManager->ReferenceCount(tabs), 1);
+    EXPECT_EQ(g_ResourceManager->ReferenceCount(transport), 1);
+    EXPECT_EQ(g_ResourceManager->ReferenceCount(frameEdit), 1);
+    PanelTabsProc(MSG_END, &tabsEntry, 0);
+    FramePanelProc(MSG_END, &frames, 0);
+    EXPECT_EQ(g_ResourceManager->ReferenceCount(tabs), 0);
+    EXPECT_EQ(g_ResourceManager->ReferenceCount(transport), 0);
+    EXPECT_EQ(g_ResourceManager->ReferenceCount(frameEdit), 0);
+    EXPECT_EQ(g_ResourceManager->ResourceCount(), 0u);
+}
+
+TEST_F(EditorTest, AMissingTabsStripIsReportedAndClosesTheEditor)
+{
+    DIALOG& tabs = g_EditorDialog[kTabsEntry];
+    EXPECT_EQ(PanelTabsProc(MSG_START, &tabs, 0), D_CLOSE);
+    ASSERT_FALSE(RecordedAlerts().empty());
+    EXPECT_EQ(RecordedAlerts().back().lines.at(0), "Could not find Tabs.png");
+    PanelTabsProc(MSG_END, &tabs, 0);
+    EXPECT_EQ(g_ResourceManager->ResourceCount(), 0u);
+}
+
+TEST_F(EditorTest, ZoomSliderClicksSnapAndKeepTheFloor)
+{
+    DIALOG& slider = g_EditorDialog[kZoomSliderEntry];
+    struct Case {
+        int y, value;
+        float zoom;
+    };
+    // The slider lies at y 480 .. 580 with an 8-pixel handle: value (y - 484) x 100 / 92.
+    for (const Case c : {Case {512, 33, 0.99f}, Case {484, 0, 0.2f}, Case {579, 100, 3.0f}, Case {530, 50, 1.5f},
+                         Case {488, 4, 0.2f}})
+    {
+        InputScript script;
+        script.MoveTo(28, c.y);
+        script.Start();
+        script.Advance();
+        ZoomSliderProc(MSG_CLICK, &slider, 0);
+        EXPECT_EQ(slider.d2, c.value) << "y " << c.y;
+        EXPECT_NEAR(g_Editor.Zoom, c.zoom, 1e-5) << "y " << c.y;
+    }
+}
+
+TEST_F(EditorTest, ViewShowsBackgroundPictureAndGridWithBothFlagsCleared)
+{
+    // A 20 x 10 red picture at zoom 2 around (100.5, 200): x 80.5 .. 120.5, y 190 .. 210.
+    ASSERT_TRUE(WritePng("red.png", 20, 10, [](int, int) { return Rgb(200, 0, 0); }));
+    g_Editor.ReferencePicture = std::make_unique<rl::Bitmap>("red.png");
+    g_Editor.ViewOrigin = {100.5f, 200};
+    g_Editor.Zoom = 2;
+    g_Editor.ViewFlags = 0;
+    DrawSkeletonView(g_EditorDialog[kViewEntry]);
+    SaveScreenshot("editor_view_picture");
+    EXPECT_EQ(ColourName(Pixel(85, 195)), "#C80000");
+    EXPECT_EQ(ColourName(Pixel(118, 208)), "#C80000");
+    EXPECT_EQ(ColourName(Pixel(78, 195)), "#003C00");
+    EXPECT_EQ(ColourName(Pixel(123, 195)), "#003C00");
+    EXPECT_EQ(ColourName(Pixel(85, 212)), "#003C00");
+    // The grid goes over the picture: the lines through the origin (100, 200) are bright.
+    EXPECT_EQ(ColourName(Pixel(100, 195)), "#0D7807");
+    EXPECT_EQ(ColourName(Pixel(85, 200)), "#0D7807");
+    EXPECT_EQ(ColourName(Pixel(132, 300)), "#094F04");
+    EXPECT_EQ(ColourName(Pixel(228, 300)), "#0D7807");
+    // No skins and no overlay: the bone at the origin leaves no mark beside the lines.
+    EXPECT_EQ(ColourName(Pixel(130, 205)), "#003C00");
+}
+
+TEST_F(EditorTest, ViewPannedFarAwayKeepsItsGridOnScreen)
+{
+    g_Editor.ViewOrigin = {-100000.4f, 250};
+    g_Editor.Zoom = 1;
+    g_Editor.ViewFlags = 0;
+    DrawSkeletonView(g_EditorDialog[kViewEntry]);
+    // -100000 is 6250 lines of 16 to the left: x 0 is line 6250, x 32 line 6252 (bright).
+    EXPECT_EQ(ColourName(Pixel(0, 400)), "#094F04");
+    EXPECT_EQ(ColourName(Pixel(16, 400)), "#094F04");
+    EXPECT_EQ(ColourName(Pixel(32, 400)), "#0D7807");
+    EXPECT_EQ(ColourName(Pixel(8, 401)), "#003C00");
+    EXPECT_EQ(ColourName(Pixel(600, 250)), "#0D7807");
+}
+
+TEST_F(EditorTest, ViewDrawsTheSkeletonsOverlayWhenItsFlagIsSet)
+{
+    g_Editor.ViewOrigin = {300, 300};
+    g_Editor.Zoom = 1;
+    g_Editor.ViewFlags = kViewBones;
+    DrawSkeletonView(g_EditorDialog[kViewEntry]);
+    // The Trunk (length 20, pointing right) ends in a joint at (320, 300).
+    EXPECT_NE(ColourName(Pixel(320, 305)), "#003C00");
+    g_Editor.ViewFlags = 0;
+    DrawSkeletonView(g_EditorDialog[kViewEntry]);
+    EXPECT_EQ(ColourName(Pixel(320, 305)), "#003C00");
+}
+
+} // namespace
