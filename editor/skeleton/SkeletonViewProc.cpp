@@ -103,8 +103,13 @@ int Click(DIALOG* d)
 int Idle()
 {
     StepWithFKey();
-    if (g_quitRequested.exchange(false) && ExitCommand() == D_CLOSE)
-        return D_CLOSE;
+    if (g_quitRequested.exchange(false)) {
+        const int answer = ExitCommand();
+        // Close clicks made while the question was open were answered by it.
+        g_quitRequested = false;
+        if (answer == D_CLOSE)
+            return D_CLOSE;
+    }
     return D_REDRAW;
 }
 
