@@ -78,6 +78,20 @@ screenshot "$WORK/panned.png"
 expect_pixel "$WORK/panned.png" 350 450 "#0D7807"
 expect_pixel "$WORK/panned.png" 404 340 "#0D7807"
 
+# The window's close button and Escape ask as File, Exit does; "No" keeps the editor.
+close_window
+sleep 0.5
+screenshot "$WORK/close_question.png"
+expect_pixel "$WORK/close_question.png" 300 236 "#B30E16"
+answer "$NO_X"
+press Escape
+sleep 0.5
+screenshot "$WORK/escape_question.png"
+expect_pixel "$WORK/escape_question.png" 300 236 "#B30E16"
+answer "$NO_X"
+sleep 0.5
+kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the editor ended after No"
+
 # Help, About names the program and its version.
 choose "$HELP_MENU_X" "$FIRST_ROW_Y"
 screenshot "$shots/editor_about.png"
