@@ -1,18 +1,15 @@
 #include "editor/skeleton/FramePanelProc.h"
 
 #include "core/Alert.h"
-#include "gui/GuiDraw.h"
+#include "editor/skeleton/PanelBackground.h"
 #include "gui/MessageBox.h"
 #include "resources/ResourceManager.h"
 #include "rl/Bitmap.h"
-#include "rl/Colour.h"
 
 namespace {
 
 constexpr const char* kTransportStrip = "../Game Data/GFX/MARL GUI/Transport Buttons.png";
 constexpr const char* kFrameEditStrip = "../Game Data/GFX/MARL GUI/Frame Edit Buttons.png";
-
-const rl::Colour kPanelColour(203 / 255.0f, 198 / 255.0f, 173 / 255.0f, 1);
 
 // Both strips belong to the resource manager: given back with Unload, never deleted here.
 rl::Bitmap* g_transport = nullptr;
@@ -52,8 +49,7 @@ int FramePanelProc(int message, DIALOG* d, int)
         if (!d->d1)
             return D_O_K;
         // The frame list, transport bar and frame-edit column are drawn over this.
-        gui::FillRect(d->x, d->y, d->w, d->h, 1, 0, kPanelColour);
-        gui::OutlineRect(d->x, d->y, d->w, d->h, 1, 0, rl::Colour(0, 0, 0, 1));
+        DrawPanelBackground(*d);
         return D_O_K;
     default:
         return D_O_K;
