@@ -1,15 +1,44 @@
 #include "editor/skeleton/FramePanelProc.h"
 
+#include <algorithm>
+#include <string>
+
 #include "core/Alert.h"
+#include "editor/skeleton/EditorState.h"
 #include "editor/skeleton/PanelBackground.h"
+#include "editor/skeleton/FrameCommands.h"
+#include "editor/skeleton/FrameEditActions.h"
+#include "editor/skeleton/Playback.h"
+#include "editor/skeleton/RenameFrameSetDialog.h"
+#include "entities/E_EditorEnt.h"
+#include "gui/GuiDraw.h"
+#include "gui/GuiFont.h"
 #include "gui/MessageBox.h"
+#include "gui/PopupMenu.h"
 #include "resources/ResourceManager.h"
 #include "rl/Bitmap.h"
+#include "rl/Canvas.h"
+#include "rl/Colour.h"
+#include "rl/Layer.h"
+#include "rl/RenderMode.h"
+#include "skeleton/Skeleton.h"
 
 namespace {
 
 constexpr const char* kTransportStrip = "../Game Data/GFX/MARL GUI/Transport Buttons.png";
 constexpr const char* kFrameEditStrip = "../Game Data/GFX/MARL GUI/Frame Edit Buttons.png";
+
+const rl::Colour kBlack(0, 0, 0, 1);
+const rl::Colour kWhite(1, 1, 1, 1);
+const rl::Colour kCurrentSet(155 / 255.0f, 0, 0, 1);
+const rl::Colour kOtherSet(100 / 255.0f, 100 / 255.0f, 100 / 255.0f, 1);
+
+constexpr int kMargin = 10;
+// The line above the transport bar, and the height of the bar below it.
+constexpr int kBarLine = 39;
+constexpr int kMenuDelayMs = 100;
+
+enum FrameMenuItem { kCutItem = 0, kCopyItem, kPasteItem, kPasteToNewItem, kSeparator, kRenameItem };
 
 // Both strips belong to the resource manager: given back with Unload, never deleted here.
 rl::Bitmap* g_transport = nullptr;
@@ -32,25 +61,236 @@ void Release(rl::Bitmap*& strip, const char* fileName)
     strip = nullptr;
 }
 
+// Frame-edit buttons the strip shows, never more than the panel has actions and looks for.
+int FrameEditButtonCount()
+{
+    const int shown = g_frameEdit ? g_frameEdit->Height() / kFrameEditButtonSize : 0;
+    return std::min(shown, static_cast<int>(g_Editor.frameEditPressed.size()));
+}
+
+void Start()
+{
+    g_transport = LoadStrip(kTransportStrip, "Can't find Transport Buttons GFX file");
+    g_Editor.transportPressed.assign(kTransportButtons, false);
+    g_frameEdit = LoadStrip(kFrameEditStrip, "Can't find Frame Edit Buttons GFX file");
+    g_Editor.frameEditPressed.assign(kFrameEditButtons, false);
+    g_Editor.frameEditPressed[kTweeningButton] = g_Editor.Tweening;
+}
+
+void DrawFrameList(const DIALOG* d)
+{
+    const Skeleton* skeleton = g_Editor.skeleton;
+    const E_EditorEnt* entity = g_Editor.entity;
+    if (!skeleton || !entity)
+        return;
+    const int r = RowHeight();
+    // A long list stops at the transport bar instead of running over it.
+    rl::Canvas::SetClipping(d->x, d->y, d->w, d->h - kBarLine);
+    int row = 0;
+    for (int s = 0; s < skeleton->FrameSetCount(); ++s) {
+        const SkeletonFrameSet* set = skeleton->GetFrameSet(s);
+        const bool currentSet = s == entity->frameSet;
+        gui::PrintText(set->name, d->x + kMargin, d->y + kMargin + (++row) * r, currentSet ? kCurrentSet : kOtherSet);
+        for (int j = 0; j < set->FrameCount(); ++j) {
+            const bool current = currentSet && j == entity->frame;
+            gui::PrintText("  Frame " + std::to_string(j) + "  ", d->x + kMargin, d->y + kMargin + (++row) * r,
+                           current ? kWhite : kBlack);
+        }
+    }
+    rl::Canvas::RestoreClipping();
+}
+
+void DrawTransport(const DIALOG* d)
+{
+    if (!g_transport)
+        return;
+    for (int i = 0; i < kTransportButtons; ++i) {
+        const float row = g_Editor.transportPressed[i] ? kTransportButtonSize : 0;
+        const rl::ClippedMode cut(static_cast<float>(i * kTransportButtonSize), row, kTransportButtonSize,
+                                  kTransportButtonSize);
+        g_transport->Draw(static_cast<float>(d->x + i * kTransportButtonSize),
+                          static_cast<float>(d->y + d->h - kTransportButtonSize), cut);
+    }
+}
+
+void DrawFrameEdit(const DIALOG* d)
+{
+    if (!g_frameEdit)
+        return;
+    for (int i = 0; i < FrameEditButtonCount(); ++i) {
+        // The pressed picture is the left column, the normal one the right.
+        const float column = g_Editor.frameEditPressed[i] ? 0 : kFrameEditButtonSize;
+        const rl::ClippedMode cut(column, static_cast<float>(i * kFrameEditButtonSize), kFrameEditButtonSize,
+                                  kFrameEditButtonSize);
+        g_frameEdit->Draw(static_cast<float>(d->x + d->w - kFrameEditButtonSize),
+                          static_cast<float>(d->y + i * kFrameEditButtonSize), cut);
+    }
+}
+
+void Draw(const DIALOG* d)
+{
+    DrawPanelBackground(*d);
+    DrawFrameList(d);
+    DrawTransport(d);
+    DrawFrameEdit(d);
+    gui::DrawLine(d->x, d->y + d->h - kBarLine, d->x + d->w, d->y + d->h - kBarLine, 1, kBlack);
+}
+
+// Shows the new looks now; the refresh entry presents them.
+void ShowLooks() { broadcast_dialog_message(MSG_DRAW, 0); }
+
+int Transport(int button)
+{
+    const E_EditorEnt* entity = g_Editor.entity;
+    if (!entity || !g_Editor.skeleton || !HasFrameSet(entity->frameSet)) {
+        gui::WaitForMouseRelease(1);
+        return D_O_K;
+    }
+    if (button == kPlayButton) {
+        ShowLooks();
+        gui::WaitForMouseRelease(1);
+        // The button's look says what it does next; Space may have played without it.
+        const bool playing = !g_Editor.transportPressed[kPlayButton];
+        g_Editor.Playing = playing;
+        g_Editor.transportPressed[kPlayButton] = playing;
+        return D_REDRAW;
+    }
+    g_Editor.transportPressed[button] = true;
+    const FramePosition to = TransportDestination(*g_Editor.skeleton, button, entity->frameSet, entity->frame);
+    ShowLooks();
+    gui::WaitForMouseRelease(1);
+    SetTarget(to.set, to.frame);
+    g_Editor.transportPressed[button] = false;
+    return D_REDRAW;
+}
+
+int FrameEdit(int button)
+{
+    if (button == kTweeningButton) {
+        g_Editor.Tweening = !g_Editor.Tweening;
+        g_Editor.frameEditPressed[button] = g_Editor.Tweening;
+        ShowLooks();
+        gui::WaitForMouseRelease(1);
+        return D_REDRAW;
+    }
+    g_Editor.frameEditPressed[button] = true;
+    ShowLooks();
+    RunFrameEditAction(button);
+    gui::WaitForMouseRelease(1);
+    g_Editor.frameEditPressed[button] = false;
+    return D_REDRAW;
+}
+
+// The list row under the mouse, or -1.
+int RowAt(const DIALOG* d, int px, int py)
+{
+    if (!g_Editor.skeleton)
+        return -1;
+    const int r = RowHeight();
+    const int rows = FrameListRowCount(*g_Editor.skeleton);
+    if (!(kMargin - 1 < px && px < d->w - kFrameEditButtonSize && kMargin - 1 < py && py < r * rows + kMargin - 1))
+        return -1;
+    return (py - kMargin) / r;
+}
+
+int SelectRow(int row)
+{
+    FramePosition at;
+    const E_EditorEnt* entity = g_Editor.entity;
+    gui::WaitForMouseRelease(1);
+    if (!entity || !FrameAtRow(*g_Editor.skeleton, row, at))
+        return D_O_K;
+    if (at.set == entity->frameSet && at.frame == entity->frame)
+        return D_O_K;
+    SetTarget(at.set, at.frame);
+    return D_REDRAW;
+}
+
+int ContextMenu(DIALOG* d)
+{
+    const E_EditorEnt* entity = g_Editor.entity;
+    const int s = entity->frameSet, f = entity->frame;
+    switch (PopupMenu("Cut, Copy, Paste, Paste To New, -, Rename FrameSet", d)) {
+    case kCutItem: CutFrame(f, s); return D_REDRAW;
+    case kCopyItem: CopyFrame(s, f); return D_O_K;
+    case kPasteItem: return PasteFrame(f, s) ? D_REDRAW : D_O_K;
+    case kPasteToNewItem: return PasteToNewFrame(f, s) ? D_REDRAW : D_O_K;
+    case kRenameItem: {
+        const SkeletonFrameSet* set = g_Editor.skeleton->GetFrameSet(s);
+        if (!set)
+            return D_O_K;
+        const std::optional<std::string> name = RunRenameFrameSetDialog(set->name);
+        if (!name)
+            return D_O_K;
+        g_Editor.skeleton->RenameFrameSet(*name, s);
+        clear_keybuf();
+        return D_REDRAW;
+    }
+    default: return D_O_K;
+    }
+}
+
+// A right click on a row goes to that frame at once (the menu's commands act on it), then opens
+// the menu.
+int RightClick(DIALOG* d, int row)
+{
+    FramePosition at;
+    if (row < 0 || !g_Editor.entity || !FrameAtRow(*g_Editor.skeleton, row, at)) {
+        gui::WaitForMouseRelease(2);
+        return D_O_K;
+    }
+    const bool tweening = g_Editor.Tweening;
+    g_Editor.Tweening = false;
+    JumpTo(at.set, at.frame);
+    broadcast_dialog_message(MSG_DRAW, 0);
+    gui::WaitForMouseRelease(2);
+    rest(kMenuDelayMs);
+    const int result = ContextMenu(d);
+    g_Editor.Tweening = tweening;
+    return result;
+}
+
+int Click(DIALOG* d)
+{
+    const int buttons = gui::MouseButtons();
+    const int px = gui::MouseX() - d->x, py = gui::MouseY() - d->y;
+    if (buttons & 1) {
+        if (py > d->h - kTransportButtonSize)
+            return Transport(std::clamp((px - 1) / kTransportButtonSize, 0, kTransportButtons - 1));
+        if (py < FrameEditButtonCount() * kFrameEditButtonSize && px > d->w - kFrameEditButtonSize) {
+            // The last pixel row of the column counts one past its last button.
+            const int button = (py + 1) / kFrameEditButtonSize;
+            if (button < FrameEditButtonCount())
+                return FrameEdit(button);
+            gui::WaitForMouseRelease(1);
+            return D_O_K;
+        }
+        const int row = RowAt(d, px, py);
+        return row >= 0 ? SelectRow(row) : D_O_K;
+    }
+    if (buttons & 2)
+        return RightClick(d, RowAt(d, px, py));
+    return D_O_K;
+}
+
 } // namespace
 
 int FramePanelProc(int message, DIALOG* d, int)
 {
     switch (message) {
     case MSG_START:
-        g_transport = LoadStrip(kTransportStrip, "Can't find Transport Buttons GFX file");
-        g_frameEdit = LoadStrip(kFrameEditStrip, "Can't find Frame Edit Buttons GFX file");
+        Start();
         return D_O_K;
     case MSG_END:
         Release(g_transport, kTransportStrip);
         Release(g_frameEdit, kFrameEditStrip);
         return D_O_K;
     case MSG_DRAW:
-        if (!d->d1)
-            return D_O_K;
-        // The frame list, transport bar and frame-edit column are drawn over this.
-        DrawPanelBackground(*d);
+        if (d->d1)
+            Draw(d);
         return D_O_K;
+    case MSG_CLICK:
+        return Click(d);
     default:
         return D_O_K;
     }

@@ -53,7 +53,37 @@ void StepWithFKey()
             broadcast_dialog_message(MSG_DRAW, 0);
         }
     }
-    skeleton->SetPose(s, f, s, next, 1);
-    entity->frame = f + 1 >= n ? 0 : f + 1;
+    // The target follows the step: left behind, it would pull the entity straight back to the
+    // frame it was on at the next draw.
+    JumpTo(s, next);
+}
+
+bool HasFrameSet(int set)
+{
+    const Skeleton* skeleton = g_Editor.skeleton;
+    const SkeletonFrameSet* frames = skeleton ? skeleton->GetFrameSet(set) : nullptr;
+    return frames && frames->FrameCount() > 0;
+}
+
+void SetTarget(int set, int frame)
+{
+    E_EditorEnt* entity = g_Editor.entity;
+    if (!entity)
+        return;
+    entity->nextFrameSet = set;
+    entity->nextFrame = frame;
+    entity->blendEnd = ElapsedMs + (g_Editor.Tweening ? entity->blendTime : 0);
+}
+
+void JumpTo(int set, int frame)
+{
+    E_EditorEnt* entity = g_Editor.entity;
+    Skeleton* skeleton = g_Editor.skeleton;
+    if (!entity || !skeleton)
+        return;
+    entity->frameSet = entity->nextFrameSet = set;
+    entity->frame = entity->nextFrame = frame;
+    entity->blendEnd = ElapsedMs;
+    skeleton->SetPose(set, frame, set, frame, 1);
     skeleton->UpdatePositions();
 }

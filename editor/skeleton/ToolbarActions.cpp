@@ -2,7 +2,10 @@
 
 #include <allegro.h>
 
+#include "editor/skeleton/BoneEdits.h"
+#include "editor/skeleton/BonePropertiesDialog.h"
 #include "editor/skeleton/EditorState.h"
+#include "editor/skeleton/SkinChooser.h"
 #include "entities/E_EditorEnt.h"
 #include "gui/GuiDraw.h"
 
@@ -16,16 +19,31 @@ bool Toggle(int index)
     return state == kButtonOn;
 }
 
+// The bone action of a momentary button, on the selected bone.
+void ActOnSelection(int index)
+{
+    Bone* bone = g_Editor.SelectedBone;
+    if (!bone)
+        return;
+    switch (index) {
+    case kAddBoneButton: AddBoneBelow(bone); break;
+    case kSubtractBoneButton: SubtractLimb(bone); break;
+    case kInsertBoneButton: InsertBoneBelow(bone); break;
+    case kExtractBoneButton: ExtractOneBone(bone); break;
+    case kBonePropertiesButton: RunBonePropertiesDialog(bone); break;
+    case kChooseSkinButton: ChooseSkin(bone, nullptr); break;
+    default: break;
+    }
+}
+
 // Buttons 4 to 9 act on the selected bone once, showing pressed while they do.
 int RunMomentary(int index)
 {
-    int& state = g_Editor.toolbarStates[index];
-    state = kButtonOn;
+    g_Editor.toolbarStates[index] = kButtonOn;
     broadcast_dialog_message(MSG_DRAW, 0);
-    // The bone actions (add, subtract, insert, extract, properties, skin) plug in here; until they
-    // do, a press only shows.
+    ActOnSelection(index);
     gui::WaitForMouseRelease(1);
-    state = kButtonNormal;
+    g_Editor.toolbarStates[index] = kButtonNormal;
     return D_REDRAW;
 }
 

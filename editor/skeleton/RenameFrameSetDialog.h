@@ -1,0 +1,12 @@
+#pragma once
+// The rename dialog ("Rename FrameSet") of the frames panel's context menu: the frame set's name in
+// a field that has the focus from the start, with the caret after the name.
+
+#include <optional>
+#include <string>
+
+// Runs the dialog, centred, starting with the name (at most 75 characters of it). The text in the
+// field when it ended with "Ok" (or Enter); nothing otherwise.
+std::optional<std::string> RunRenameFrameSetDialog(const std::string& name);
+
+constexpr int kRenameOk = 4;
