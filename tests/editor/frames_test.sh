@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The frames panel: Copy then Paste To New on frame 2 of a three-frame set gives four frames, the
+# new one equal to the copied one; Edit, Paste Frame overwrites a frame with the clipboard; the
+# only frame of a set and the set itself are not deleted, with their messages; a frame set is
+# renamed through the context menu. The saved files show each.
+set -euo pipefail
+source "$MARL_SOURCE_DIR/tests/support/program.sh"
+source "$MARL_SOURCE_DIR/tests/editor/editing_steps.sh"
+
+start_editor
+click_at 320 300
+toolbar 4                               # "New", pointing right
+new_frame                               # frame 1
+new_frame                               # frame 2
+drag 350 300 320 335                    # New points down, 35 long
+store_pose
+
+# Rows: 0 "Default 0", 1 frame 0, 2 frame 1, 3 frame 2. Copy frame 2, then Paste To New on it.
+click_at 650 "$(row_y 3)" 3
+sleep 0.4
+screenshot "$SHOTS/frames_menu.png"
+popup_item 650 "$(row_y 3)" 1
+context_menu 650 "$(row_y 3)" 3
+screenshot "$SHOTS/frames_pasted.png"
+save_as pasted
+file="$SAVED/pasted.txt"
+[ "$(frame_count "$file" "Default 0")" = 4 ] || fail "Paste To New did not give four frames"
+expect_entry "$file" "Default 0" 3 1 35 90
+[ "$(frame_entries "$file" "Default 0" 4)" = "$(frame_entries "$file" "Default 0" 3)" ] ||
+    fail "the new frame differs from the copied one"
+expect_entry "$file" "Default 0" 2 1 30 0
+
+# Frame 0 chosen, Edit, Paste Frame: it becomes the clipboard's frame.
+row_click 1
+sleep 0.3
+menu $MENU_EDIT 2
+
+# A new frame set with one frame; deleting its frame is refused with a message.
+new_set() { frame_edit 1; expect_message_box "$WORK/box.png"; box_only; sleep 0.3; }
+new_set
+frame_edit 2
+expect_message_box "$SHOTS/frames_last_frame.png"
+box_only
+# Deleting the set asks first; Cancel keeps it.
+frame_edit 3
+expect_message_box "$SHOTS/frames_delete_set.png"
+box_second
+
+# Rows: 0 .. 4 set 0 and its frames, 5 "Default 1", 6 its frame. Its name through the menu.
+context_menu 650 "$(row_y 5)" 5
+sleep 0.3
+screenshot "$SHOTS/frames_rename.png"
+for _ in $(seq 9); do press BackSpace; done
+type_text "Wave"
+click_at 353 325                        # Ok
+save_as renamed
+file="$SAVED/renamed.txt"
+# Frame 1 holds the pasted pose, frame 2 the first pose; Wave's one frame is the pose it was made of.
+expect_lines "$file" "FrameSets: 2" "" "Default 0" "Frames: 4" "" "## Frame: 1" "20" "0" "" "35" "90" "" \
+    "## Frame: 2" "20" "0" "" "30" "0" "" "## Frame: 4" "Wave" "Frames: 1"
+expect_absent "$file" "Default 1"
+
+# With one set left, deleting it is refused.
+frame_edit 3
+expect_message_box "$WORK/box.png"
+box_first                               # "Ok": Wave goes, the entity is on set 0
+frame_edit 3
+expect_message_box "$SHOTS/frames_last_set.png"
+box_only
+save_as one_set
+[ "$(tr -d '\r' <"$SAVED/one_set.txt" | grep -c '^FrameSets: 1$')" = 1 ] || fail "the last set is not kept alone"
+echo "clipboard, refusals and renaming of frames: ok"
