@@ -63,12 +63,12 @@ void ResetDialog()
 
 std::optional<std::string> ScaleTextForSlider(int value)
 {
-    const float root = static_cast<float>(value) / kSliderMiddle;
-    const float square = root * root;
-    if (!(square > 0.01f))
+    // (value / 50)^2 > 0.01 exactly when value^2 > 25; in floating point 5 would land either side.
+    if (value * value <= kSliderMiddle * kSliderMiddle / 100)
         return std::nullopt;
+    const double root = static_cast<double>(value) / kSliderMiddle;
     char text[32];
-    std::snprintf(text, sizeof text, "%.2f", square);
+    std::snprintf(text, sizeof text, "%.2f", root * root);
     return std::string(text);
 }
 
