@@ -5,9 +5,12 @@
 
 WORK=$(mktemp -d /tmp/marl-e2e-XXXXXX)
 XVFB_PID=""
-exec 5> >(cat > "$WORK/xvfb-display")
+# Xvfb writes its display number into fd 5; only Xvfb gets that pipe, so nothing left running can
+# hold the test runner's output open through it.
+exec 5> >(cat > "$WORK/xvfb-display" 2>/dev/null)
 Xvfb -displayfd 5 -screen 0 1024x768x24 -r -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
+exec 5>&-
 for _ in $(seq 100); do [ -s "$WORK/xvfb-display" ] && break; sleep 0.05; done
 [ -s "$WORK/xvfb-display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -1 "$WORK/xvfb-display")"
@@ -19,11 +22,16 @@ PROGRAM_PID=""
 WINDOW=""
 trap 'cleanup_program' EXIT
 
+# Ends a process: asked first, forced when it has not gone within 3 s.
+stop_process() {
+    kill "$1" 2>/dev/null || return 0
+    for _ in $(seq 30); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+    kill -9 "$1" 2>/dev/null || true
+}
+
 cleanup_program() {
-    if [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
-        kill "$PROGRAM_PID" 2>/dev/null || true
-    fi
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    [ -n "$PROGRAM_PID" ] && stop_process "$PROGRAM_PID"
+    [ -n "$XVFB_PID" ] && stop_process "$XVFB_PID"
     if [ -n "${KEEP_WORK:-}" ]; then echo "work folder kept: $WORK"; else rm -rf "$WORK"; fi
 }
 
