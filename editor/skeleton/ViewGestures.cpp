@@ -47,8 +47,10 @@ int DragSkin(DIALOG* view)
         const double a = bone.absoluteAngle * kRadiansPerDegree;
         const double dx = (gui::MouseX() - pressX) / g_Editor.Zoom;
         const double dy = (gui::MouseY() - pressY) / g_Editor.Zoom;
-        bone.skinOffsetX = static_cast<float>(u - (std::sin(a) * dy + std::cos(a) * dx));
-        bone.skinOffsetY = static_cast<float>(v - (std::cos(a) * dy - std::sin(a) * dx));
+        // Whole pixels, as skins are drawn and the file keeps them: a fraction left by the sine
+        // (-1.9e-15 for "no move") would be written in exponent form and read back as -1.
+        bone.skinOffsetX = static_cast<float>(std::round(u - (std::sin(a) * dy + std::cos(a) * dx)));
+        bone.skinOffsetY = static_cast<float>(std::round(v - (std::cos(a) * dy - std::sin(a) * dx)));
         broadcast_dialog_message(MSG_DRAW, 0);
         rest(1);
     }

@@ -42,21 +42,25 @@ sleep 0.4
 screenshot "$SHOTS/bone_properties_skin.png"
 click_at 440 356                        # Cancel
 
-# Upper Arm's skin 12 pixels right and 5 down: Left Ctrl and the right button from its end.
-xdotool mousemove --window "$WINDOW" 350 300
-sleep 0.1
-xdotool keydown ctrl
-sleep 0.1
-xdotool mousedown 3
-sleep 0.15
-xdotool mousemove --window "$WINDOW" 356 303
-sleep 0.1
-xdotool mousemove --window "$WINDOW" 362 305
-sleep 0.2
-xdotool mouseup 3
-sleep 0.1
-xdotool keyup ctrl
-sleep 0.3
+# skin_drag <x> <y> <dx> <dy>: Left Ctrl and the right button from a bone's end (the selected one).
+skin_drag() {
+    xdotool mousemove --window "$WINDOW" "$1" "$2"
+    sleep 0.1
+    xdotool keydown ctrl
+    sleep 0.1
+    xdotool mousedown 3
+    sleep 0.15
+    xdotool mousemove --window "$WINDOW" $(($1 + $3 / 2)) $(($2 + $4 / 2))
+    sleep 0.1
+    xdotool mousemove --window "$WINDOW" $(($1 + $3)) $(($2 + $4))
+    sleep 0.2
+    xdotool mouseup 3
+    sleep 0.1
+    xdotool keyup ctrl
+    sleep 0.3
+}
+# Upper Arm's skin 12 pixels right and 5 down.
+skin_drag 350 300 12 5
 
 # A fourth bone with a skin, then one chosen by a name that is no skin.
 click_at 380 300
@@ -65,16 +69,20 @@ toolbar 9
 choose_file "../Soldier Alpha/Front Foot.png"
 toolbar 9
 choose_file "no such skin"
+# Turned to 45 degrees, its skin dragged 5 right and 5 down: 7 along the bone, none across it, in
+# whole pixels as the file keeps them.
+drag 410 300 400 320
+skin_drag 400 320 5 5
 
 # Show/Hide Skin on Trunk (1): its end shows in the hidden skin's colour when selected.
 context_menu 380 300 1
 screenshot "$SHOTS/bone_skins.png"
-expect_pixel "$SHOTS/bone_skins.png" 384 305 "#FFCE95"
+expect_pixel "$SHOTS/bone_skins.png" 376 305 "#FFCE95"
 
 save_as skinned
 file="$SAVED/skinned.txt"
 expect_lines "$file" "+ Trunk" "  + Upper Arm" "    + Trunk (1)" "      + New" "## <Bone Draw Order>" \
     "** Upper Arm" "../Game Data/GFX/Skins/Small Robot/Eye" "-12" "-5" "" \
     "** Trunk (1)" "../Game Data/GFX/Skins/Soldier Alpha/Front Forearm.png" "0" "0" "" \
-    "** New" "NO SKIN" "0" "0" "" "<End>"
+    "** New" "NO SKIN" "-7" "0" "" "<End>"
 echo "bone names, skins and skin offsets: ok"
