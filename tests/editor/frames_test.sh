@@ -53,6 +53,8 @@ screenshot "$SHOTS/frames_rename.png"
 for _ in $(seq 9); do press BackSpace; done
 type_text "Wave"
 click_at 353 325                        # Ok
+# The last pixel row of the frame-edit column lies one past its last button: nothing happens.
+click_at 784 336
 save_as renamed
 file="$SAVED/renamed.txt"
 # Frame 1 holds the pasted pose, frame 2 the first pose; Wave's one frame is the pose it was made of.
