@@ -58,6 +58,17 @@ int ParseInt(const std::string& text)
     return static_cast<int>(std::max<long>(INT_MIN, std::min<long>(INT_MAX, value)));
 }
 
+// Skin offsets keep whole pixels: the whole part of the written number, toward zero. The writer
+// uses float formatting, so a very large or tiny offset arrives in exponent form ("1e+06",
+// "-1.95943e-15"), which read as an integer would be 1 and -1.
+int ParseOffset(const std::string& text)
+{
+    const double value = std::strtod(text.c_str(), nullptr);
+    if (!(value == value))
+        return 0;
+    return static_cast<int>(std::max<double>(INT_MIN, std::min<double>(INT_MAX, std::trunc(value))));
+}
+
 float ParseFloat(const std::string& text)
 {
     const double value = std::strtod(text.c_str(), nullptr);
@@ -309,10 +320,10 @@ int Skeleton::Read(LineReader& lines, const std::string& fileName, std::string* 
             bone->LoadSkin();
             lines.Next(text);
             StripComments(text);
-            bone->skinOffsetX = static_cast<float>(ParseInt(text));
+            bone->skinOffsetX = static_cast<float>(ParseOffset(text));
             lines.Next(text);
             StripComments(text);
-            bone->skinOffsetY = static_cast<float>(ParseInt(text));
+            bone->skinOffsetY = static_cast<float>(ParseOffset(text));
             lines.Next(text);
             // Into draw position `entries`, unless that is past the bones or the bone already has
             // its place (the root, or a bone named twice): the root must stay first.

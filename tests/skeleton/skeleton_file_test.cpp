@@ -273,10 +273,25 @@ TEST(SkeletonFile, ReaderMarkersAndArithmetic)
 
 TEST(SkeletonFile, SkinOffsetsAreWholeNumbers)
 {
-    Skeleton skeleton;
-    ASSERT_EQ(ReadText(skeleton, HandFile("+ Trunk\n  + A\n", "** A\nNO SKIN\n2.5\n-2.5 // down\n\n", "")), 0);
-    EXPECT_EQ(skeleton.GetBoneByIndex(1)->skinOffsetX, 2);
-    EXPECT_EQ(skeleton.GetBoneByIndex(1)->skinOffsetY, -2);
+    // The whole part toward zero, however the writer's float formatting spelled the number.
+    struct Case {
+        const char* x;
+        const char* y;
+        float expectedX, expectedY;
+    } cases[] = {
+        {"2.5", "-2.5 // down", 2, -2},
+        {"-1.95943e-15", "7e-05", 0, 0},
+        {"1e+06", "-1.5e+03", 1000000, -1500},
+        {"1e+300", "nan", 2147483647.0f, 0},
+        {"", "abc", 0, 0},
+    };
+    for (const Case& c : cases) {
+        Skeleton skeleton;
+        const std::string block = std::string("** A\nNO SKIN\n") + c.x + "\n" + c.y + "\n\n";
+        ASSERT_EQ(ReadText(skeleton, HandFile("+ Trunk\n  + A\n", block, "")), 0) << c.x;
+        EXPECT_EQ(skeleton.GetBoneByIndex(1)->skinOffsetX, c.expectedX) << c.x;
+        EXPECT_EQ(skeleton.GetBoneByIndex(1)->skinOffsetY, c.expectedY) << c.y;
+    }
 }
 
 TEST(SkeletonFile, SkinPathsLoseTheirComments)
