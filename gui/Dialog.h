@@ -45,6 +45,8 @@ constexpr int PackedColour(int red, int green, int blue) { return red | (green <
 constexpr int kNoColour = -1;
 constexpr int kWhite = PackedColour(255, 255, 255);
 constexpr int kBlack = 0;
+// The green of dialog title bars and edit fields.
+constexpr int kTitleGreen = PackedColour(171, 186, 139);
 
 // Scancode and character of a char message.
 inline int Scancode(int c) { return (c >> 8) & 0xFF; }

@@ -16,7 +16,6 @@ namespace {
 
 // The label shows at most this many characters of the skin's file name.
 constexpr int kSkinLabelLength = 99;
-constexpr int kTitleGreen = PackedColour(171, 186, 139);
 
 char g_name[kBoneNameBufferSize];
 char g_skinLabel[kSkinPathSize];

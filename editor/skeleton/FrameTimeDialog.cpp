@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int kFrameBlue = PackedColour(63, 134, 164);
-constexpr int kTitleGreen = PackedColour(171, 186, 139);
 constexpr int kTextSize = 5;   // four digits
 constexpr int kTextEntry = 2;
 

@@ -37,7 +37,7 @@ DIALOG g_dialog[] = {
 void SetColours()
 {
     set_dialog_color(g_dialog, kWhite, kBlack);
-    g_dialog[1].fg = PackedColour(171, 186, 139);
+    g_dialog[1].fg = kTitleGreen;
     g_dialog[1].bg = kBlack;
     g_dialog[2].fg = kBlack;
     g_dialog[2].bg = kNoColour;

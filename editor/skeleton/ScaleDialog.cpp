@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kTitleGreen = PackedColour(171, 186, 139);
 constexpr int kSliderMiddle = 50;
 constexpr int kTextSize = 6;
 constexpr int kSliderEntry = 2;

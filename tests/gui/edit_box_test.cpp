@@ -16,7 +16,6 @@ using testsupport::Rgb;
 
 namespace {
 
-constexpr int kTitleGreen = PackedColour(171, 186, 139);
 
 int Char(int scancode, int character = 0) { return (scancode << 8) | character; }
 

@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr int kTitleGreen = PackedColour(171, 186, 139);
 constexpr int kPanel = PackedColour(223, 218, 193);
 
 const char* const kFruit[] = {"Apple", "Banana", "Cherry", "Damson", "Elderberry", "Fig", "Grape",

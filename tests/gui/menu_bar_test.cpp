@@ -16,7 +16,6 @@ using testsupport::Rgb;
 
 namespace {
 
-constexpr int kTitleGreen = PackedColour(171, 186, 139);
 
 std::vector<std::string> g_chosen;
 

@@ -19,7 +19,6 @@ using testsupport::Rgb;
 namespace {
 
 constexpr int kRed = PackedColour(255, 0, 0);
-constexpr int kTitleGreen = PackedColour(171, 186, 139);
 
 // The rows of a rectangle that hold any ink (pixels not of the background).
 std::vector<int> InkRows(int x, int y, int w, int h, uint32_t background)
