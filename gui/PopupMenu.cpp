@@ -111,6 +111,9 @@ int PopupMenu(const char* itemText, DIALOG* owner)
         rest(100);
     gui::WaitForMouseRelease(1);
     clear_keybuf();
+    // Closed on the screen too before the caller acts on the row: a dialog the choice opens
+    // shows over the owner's dialog, not over a stale menu.
+    broadcast_dialog_message(MSG_DRAW, 0);
     // Escape closes the menu without choosing the row the mouse happens to be on.
     return escaped ? -1 : hovered;
 }

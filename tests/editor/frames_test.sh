@@ -50,6 +50,8 @@ box_second
 context_menu 650 "$(row_y 5)" 5
 sleep 0.3
 screenshot "$SHOTS/frames_rename.png"
+# The menu closed before its dialog opened: the panel shows where it was.
+expect_pixel "$SHOTS/frames_rename.png" 700 230 "#CBC6AD"
 for _ in $(seq 9); do press BackSpace; done
 type_text "Wave"
 click_at 353 325                        # Ok
