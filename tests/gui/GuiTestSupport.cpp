@@ -267,6 +267,14 @@ int Player::Finish()
     return result_;
 }
 
+int ClickAt(DIALOG& d, int x, int y)
+{
+    InputScript script;
+    script.MoveTo(x, y);
+    script.Start();
+    return object_message(&d, MSG_CLICK, 0);
+}
+
 DIALOG End() { return DIALOG {}; }
 
 std::vector<std::string> TestList::items;

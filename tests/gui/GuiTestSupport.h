@@ -99,6 +99,9 @@ private:
     int result_ = -2;
 };
 
+// Puts the mouse at (x, y) and sends the widget a click; its result.
+int ClickAt(DIALOG& d, int x, int y);
+
 // One dialog record; End() ends an array.
 inline DIALOG Record(DialogProc proc, int x, int y, int w, int h, int fg = 0, int bg = 0, int flags = 0, int d1 = 0,
                      int d2 = 0, void* dp = nullptr)

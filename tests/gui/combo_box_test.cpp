@@ -28,14 +28,6 @@ DIALOG Combo(int y, int selected = 0, int flags = 0)
     return Record(ComboBoxProc, 200, y, 150, 20, kWhite, kBlack, flags, selected, 0, GetterPointer(TestList::Get));
 }
 
-int ClickAt(DIALOG& d, int x, int y)
-{
-    InputScript script;
-    script.MoveTo(x, y);
-    script.Start();
-    return object_message(&d, MSG_CLICK, 0);
-}
-
 } // namespace
 
 TEST(ComboBox, HeightFollowsOpenAndClosedAndStopsAboveTheScreenBottom)

@@ -34,14 +34,6 @@ DIALOG List(int selected = 0, int top = 0, int flags = 0)
 
 int Key(int scancode) { return scancode << 8; }
 
-int ClickAt(DIALOG& d, int x, int y)
-{
-    InputScript script;
-    script.MoveTo(x, y);
-    script.Start();
-    return object_message(&d, MSG_CLICK, 0);
-}
-
 } // namespace
 
 TEST(ListBox, RowsAndScrollBarAsDrawn)

@@ -16,7 +16,6 @@ using testsupport::Rgb;
 
 namespace {
 
-
 std::vector<std::string> g_chosen;
 
 int ChooseNew() { g_chosen.push_back("New"); return D_O_K; }
@@ -50,6 +49,17 @@ MENU g_menu[] = {
 };
 
 DIALOG Bar() { return Record(MenuBarProc, 0, 0, 800, 0, kBlack, kTitleGreen, 0, 0, 0, g_menu); }
+
+// The bar over a cleared screen, presented each frame; nothing chosen yet.
+struct BarDialog {
+    BarDialog() { g_chosen.clear(); }
+    DIALOG records[4] = {
+        Record(ClearProc, 0, 0, 0, 0, 0, PackedColour(0, 60, 0)),
+        Bar(),
+        Record(RefreshProc, 0, 0, 0, 0),
+        End(),
+    };
+};
 
 // The screen row of the middle of drop-down row j.
 int RowY(int j) { return 20 + 5 + j * 20 + 10; }
@@ -129,13 +139,7 @@ TEST(MenuBar, DrawsTheBarAndItsHotItem)
 TEST(MenuBar, ChoosingAnEntryRunsItsProcedure)
 {
     OpenGui();
-    g_chosen.clear();
-    DIALOG dialog[] = {
-        Record(ClearProc, 0, 0, 0, 0, 0, PackedColour(0, 60, 0)),
-        Bar(),
-        Record(RefreshProc, 0, 0, 0, 0),
-        End(),
-    };
+    BarDialog dialog;
     const int separatorX = 5 + 50;
     uint32_t separator = 0, separatorBeside = 0, disabledText = 0, normalText = 0, openRowBar = 0;
     InputScript script;
@@ -160,13 +164,13 @@ TEST(MenuBar, ChoosingAnEntryRunsItsProcedure)
     script.MoveTo(40, RowY(3)).Wait(50).Press(1).Wait(100);
     script.MoveTo(40, RowY(2)).Wait(50).Press(1).Wait(100);
     script.MoveTo(40, RowY(5)).Wait(50).Press(1).Wait(100);
-    Player player(dialog);
+    Player player(dialog.records);
     script.Start();
     EXPECT_FALSE(player.Pump(3000));
     EXPECT_EQ(player.Finish(), 1);
     EXPECT_FALSE(script.TimedOut());
     EXPECT_EQ(g_chosen, std::vector<std::string>({"Exit"}));
-    EXPECT_EQ(dialog[1].flags & D_SELECTED, 0);
+    EXPECT_EQ(dialog.records[1].flags & D_SELECTED, 0);
 
     // A separator is a two-pixel line across the drop-down in fg.
     EXPECT_EQ(ColourName(separator), "#000000");
@@ -181,27 +185,21 @@ TEST(MenuBar, ChoosingAnEntryRunsItsProcedure)
 TEST(MenuBar, EscapeClosesTheDropDown)
 {
     OpenGui();
-    g_chosen.clear();
-    DIALOG dialog[] = {
-        Record(ClearProc, 0, 0, 0, 0, 0, PackedColour(0, 60, 0)),
-        Bar(),
-        Record(RefreshProc, 0, 0, 0, 0),
-        End(),
-    };
+    BarDialog dialog;
     const MenuBarLayout layout = LayOutMenuBar(g_menu);
     const int helpX = layout.positions[2] + 5;
     bool helpOpen = false;
     InputScript script;
     script.Wait(100).MoveTo(12, 10).Wait(100).Press(1).Wait(100);
     // Along the bar the drop-down follows the item under the mouse.
-    script.MoveTo(helpX, 10).Wait(100).Do([&] { helpOpen = dialog[1].d1 == 2; });
+    script.MoveTo(helpX, 10).Wait(100).Do([&] { helpOpen = dialog.records[1].d1 == 2; });
     script.MoveTo(helpX + 5, RowY(0)).Wait(100).HoldKey(KEY_ESC, 100).Wait(200);
-    Player player(dialog);
+    Player player(dialog.records);
     script.Start();
     EXPECT_TRUE(player.Pump(1500));
     EXPECT_TRUE(helpOpen);
     EXPECT_TRUE(g_chosen.empty());
-    EXPECT_EQ(dialog[1].flags, 0);
+    EXPECT_EQ(dialog.records[1].flags, 0);
     // Closed: nothing of the drop-down is left on the screen.
     EXPECT_EQ(ColourName(Pixel(helpX + 20, RowY(0))), "#003C00");
 }
@@ -209,17 +207,11 @@ TEST(MenuBar, EscapeClosesTheDropDown)
 TEST(MenuBar, LeavingTheDropDownClosesIt)
 {
     OpenGui();
-    g_chosen.clear();
-    DIALOG dialog[] = {
-        Record(ClearProc, 0, 0, 0, 0, 0, PackedColour(0, 60, 0)),
-        Bar(),
-        Record(RefreshProc, 0, 0, 0, 0),
-        End(),
-    };
+    BarDialog dialog;
     InputScript script;
     script.Wait(100).MoveTo(12, 10).Wait(100).Press(1).Wait(100);
     script.MoveTo(40, RowY(1)).Wait(100).MoveTo(400, 400).Wait(200);
-    Player player(dialog);
+    Player player(dialog.records);
     script.Start();
     EXPECT_TRUE(player.Pump(1000));
     EXPECT_TRUE(g_chosen.empty());
