@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/Log.h"
+#include "entities/EntityPainter.h"
 
 E_EditorEnt::E_EditorEnt(float startX, float startY, const std::string& entityName)
     : SkeleEnt(startX, startY, entityName), blendEnd(ElapsedMs + 250)
@@ -36,6 +37,7 @@ void E_EditorEnt::Update(float, const TileGrid*)
 
 void E_EditorEnt::Draw(float screenX, float screenY, float zoom)
 {
-    if (skeleton)
-        skeleton->DrawSkinsScaled(screenX, screenY, zoom, Mirrored());
+    EntityPainter* painter = CurrentEntityPainter();
+    if (skeleton && painter)
+        painter->SkeletonSkins(*skeleton, screenX, screenY, zoom, Mirrored());
 }

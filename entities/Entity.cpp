@@ -4,9 +4,8 @@
 #include <cstdlib>
 
 #include "core/Log.h"
+#include "entities/EntityPainter.h"
 #include "graphics/FrameData.h"
-#include "rl/Colour.h"
-#include "rl/Rect.h"
 
 Entity::Entity(float startX, float startY, const std::string& entityName) : x(startX), y(startY), name(entityName)
 {
@@ -59,7 +58,8 @@ void Entity::DrawDebugBox(float camX, float camY) const
 
 void Entity::DrawCollisionBox(float camX, float camY) const
 {
-    rl::Rect box(x - camX + static_cast<float>(boxLeft), y - camY + static_cast<float>(boxTop),
-                 static_cast<float>(boxRight - boxLeft + 1), static_cast<float>(boxBottom - boxTop + 1));
-    box.Draw(rl::Colour(1, 0, 0, 0.4f));
+    if (EntityPainter* painter = CurrentEntityPainter())
+        painter->FilledRect(x - camX + static_cast<float>(boxLeft), y - camY + static_cast<float>(boxTop),
+                            static_cast<float>(boxRight - boxLeft + 1), static_cast<float>(boxBottom - boxTop + 1),
+                            PaintColour {1, 0, 0, 0.4f});
 }

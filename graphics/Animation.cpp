@@ -40,21 +40,3 @@ void Animation::Update()
         frame = 0;
     nextChange = now + graphics->GetFrame(frameSet, frame)->duration;
 }
-
-int Animation::Draw(int x, int y)
-{
-    if (TimerTicked)
-        Update();
-    if (!graphics || frameSet < 0)
-        return 1;
-    return graphics->DrawFrame(frameSet, frame, x, y);
-}
-
-int Animation::DrawScaled(int x, int y, int mirror, float scale)
-{
-    if (TimerTicked)
-        Update();
-    if (!graphics)
-        return 1;
-    return graphics->DrawFrameScaled(frameSet, frame, x, y, scale, mirror);
-}

@@ -3,13 +3,12 @@
 #include "core/Alert.h"
 #include "core/Log.h"
 #include "graphics/SpriteFiles.h"
-#include "resources/ResourceManager.h"
-#include "rl/Bitmap.h"
+#include "resources/ResourceRef.h"
 
 Frame::~Frame()
 {
     LogText("Deconstructing RL frame", 1);
-    if (bitmap && bitmap->IsValid())
+    if (bitmap)
         LogText("Found RL graphics data, deleting!", 1);
     // The image stays with the resource manager, which may share it with other frames.
     bitmap = nullptr;
@@ -25,7 +24,7 @@ int Frame::LoadGraphics(const std::string& fileName, int32_t frameDuration)
         return 1;
     }
     duration = frameDuration;
-    bitmap = g_ResourceManager ? static_cast<rl::Bitmap*>(g_ResourceManager->Load(fileName)) : nullptr;
+    bitmap = KeepLoaded<rl::Bitmap>(fileName);
     if (!bitmap) {
         // A picture that is there but cannot be read means broken game data: nothing sensible
         // can be drawn in its place.

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "resources/ResourceRef.h"
+
 namespace rl {
 class Bitmap;
 }
@@ -23,5 +25,5 @@ public:
     int DrawClipped(float x, float y, int width, int height);
 
     std::string fileName;
-    rl::Bitmap* bitmap = nullptr;   // from the resource manager
+    ResourceRef<rl::Bitmap> bitmap;   // one load of the picture, for the background's whole life
 };

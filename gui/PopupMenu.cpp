@@ -83,6 +83,16 @@ PopupPlacement PlacePopup(const std::vector<std::string>& items, int mouseX, int
     return menu;
 }
 
+int OpenContextMenu(const char* items, DIALOG* owner)
+{
+    // Without the pause the release of the right button can still be seen by the menu's own loop.
+    constexpr int kMenuDelayMs = 100;
+    broadcast_dialog_message(MSG_DRAW, 0);
+    gui::WaitForMouseRelease(2);
+    rest(kMenuDelayMs);
+    return PopupMenu(items, owner);
+}
+
 int PopupMenu(const char* itemText, DIALOG* owner)
 {
     const std::vector<std::string> items = SplitPopupItems(itemText);

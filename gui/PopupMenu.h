@@ -14,6 +14,11 @@
 // (outside the rows, or closed with Escape).
 int PopupMenu(const char* items, DIALOG* owner);
 
+// A context menu as the editors open it on a right click: every widget is redrawn first (so what
+// the click selected shows), then the right button's release is awaited and, after a short pause,
+// the menu opens at the mouse. Returns what PopupMenu returns.
+int OpenContextMenu(const char* items, DIALOG* owner);
+
 std::vector<std::string> SplitPopupItems(const char* items);
 
 struct PopupPlacement {

@@ -1,4 +1,5 @@
-// Drawing of a level's layers, its tile palette rows and its flag overlay; all through rl.
+// Drawing of a level's layers, its tile palette rows and its flag overlay, and of single tiles; all
+// through rl. The only part of the level that needs the screen.
 #include "level/Level.h"
 
 #include "level/VisibleCells.h"
@@ -101,3 +102,7 @@ void Level::DrawFlagOverlay(int viewWidth, int viewHeight, int scrollX, int scro
         }
     }
 }
+
+int Tile::Draw(int x, int y) { return animation.Draw(x, y); }
+
+int Tile::DrawScaled(int x, int y, int drawMode, float zoom) { return animation.DrawScaled(x, y, drawMode, zoom); }

@@ -13,7 +13,3 @@ void Tile::Assign(int32_t number, AnyGraphics* image)
     tileNumber = number;
     animation.SetupAnims(image);
 }
-
-int Tile::Draw(int x, int y) { return animation.Draw(x, y); }
-
-int Tile::DrawScaled(int x, int y, int drawMode, float zoom) { return animation.DrawScaled(x, y, drawMode, zoom); }

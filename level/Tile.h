@@ -22,7 +22,8 @@ public:
     // Takes the tile number and starts playing the tileset image it names (null: nothing to play).
     void Assign(int32_t number, AnyGraphics* image);
 
-    // The showing frame at its own size (the tile palette); 0 when drawn, 1 when it cannot draw.
+    // Drawing (LevelDraw.cpp, with the level's). The showing frame at its own size (the tile
+    // palette); 0 when drawn, 1 when it cannot draw.
     int Draw(int x, int y);
     // The showing frame stretched by zoom in the tileset's draw mode for the tile (the map).
     int DrawScaled(int x, int y, int drawMode, float zoom);

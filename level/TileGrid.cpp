@@ -1,5 +1,7 @@
 #include "level/TileGrid.h"
 
+#include "core/Assert.h"
+
 namespace {
 
 std::vector<std::unique_ptr<Tile[]>> MakeLayer(int width, int height)
@@ -41,6 +43,7 @@ const Tile* TileGrid::GetTile(int x, int y, int layer) const
 {
     if (!Contains(x, y))
         return nullptr;
+    MARL_ASSERT(backLayer_.size() == static_cast<size_t>(width_) && frontLayer_.size() == backLayer_.size());
     if (layer == kBackLayer)
         return &backLayer_[static_cast<size_t>(x)][y];
     if (layer == kFrontLayer)

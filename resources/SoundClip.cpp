@@ -1,13 +1,12 @@
 #include "resources/SoundClip.h"
 
-#include "resources/ResourceManager.h"
+#include "resources/ResourceRef.h"
 #include "resources/SoundSystem.h"
 
 SoundClip::SoundClip(const std::string& fileName)
 {
     CreateSoundSystem();
-    if (g_ResourceManager)
-        sound = static_cast<FMOD::Sound*>(g_ResourceManager->Load(fileName));
+    sound = KeepLoaded<FMOD::Sound>(fileName);
 }
 
 int SoundClip::Play()

@@ -5,8 +5,6 @@
 #include <dlfcn.h>
 #include <link.h>
 #endif
-#include <unistd.h>
-#include <vector>
 
 #include "rl/Canvas.h"
 #include "rl/Colour.h"
@@ -19,8 +17,6 @@
 namespace rl {
 
 namespace {
-
-constexpr size_t kMaxPath = 512;
 
 struct LayerState {
     bool programReady = false;
@@ -67,32 +63,6 @@ void ShutDown()
         detail::DestroyFrameBuffer();
     g_layer.screenReady = false;
     LayerLog("Render layer shutdown finished");
-}
-
-// Folds "." and ".." parts of an absolute path, as a file-name utility would.
-std::string Normalise(const std::string& path)
-{
-    std::vector<std::string> parts;
-    std::string::size_type start = 1;
-    while (start <= path.size()) {
-        std::string::size_type end = path.find('/', start);
-        if (end == std::string::npos)
-            end = path.size();
-        std::string part = path.substr(start, end - start);
-        if (part == "..") {
-            if (!parts.empty())
-                parts.pop_back();
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
-        }
-        start = end + 1;
-    }
-    std::string result;
-    for (const std::string& part : parts)
-        result += "/" + part;
-    if (result.empty() || path.back() == '/')
-        result += "/";
-    return result;
 }
 
 } // namespace
@@ -206,28 +176,6 @@ bool InitScreen(int width, int height, bool fullScreen, int colourDepth, int zDe
     RunAutoLoader();
     LayerLog("Screen set up succesfully\n");
     return true;
-}
-
-std::string ExecutablePath()
-{
-    char name[kMaxPath + 1] = {};
-    ssize_t length = readlink("/proc/self/exe", name, kMaxPath);
-    if (length <= 0)
-        return "./";
-    std::string path(name, static_cast<size_t>(length));
-    return path.substr(0, path.rfind('/') + 1);
-}
-
-std::string ToAbsolutePath(const std::string& path)
-{
-    if (!path.empty() && path[0] == '/')
-        return path;
-    std::string absolute = Normalise(ExecutablePath() + path);
-    if (!path.empty() && path.back() != '/' && absolute.size() > 1 && absolute.back() == '/')
-        absolute.pop_back();
-    if (absolute.size() > kMaxPath - 1)
-        absolute.resize(kMaxPath - 1);
-    return absolute;
 }
 
 void LayerLog(const std::string& text)

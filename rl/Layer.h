@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/Paths.h"
+
 namespace rl {
 
 // Installs Allegro, AllegroGL and the asked-for services; registers the layer's shut-down routine
@@ -23,11 +25,10 @@ int ScreenWidth();
 int ScreenHeight();
 int ScreenColourDepth();
 
-// The folder of the executable, ending with "/".
-std::string ExecutablePath();
-// A relative path resolved against ExecutablePath() (not the working folder), at most 512
-// characters; an absolute path is returned unchanged.
-std::string ToAbsolutePath(const std::string& path);
+// The program's folder and paths against it live with the core (they need no screen); the layer
+// offers them under its own names too.
+using ::ExecutablePath;
+using ::ToAbsolutePath;
 
 void LayerLog(const std::string& text);
 void LayerError(const std::string& text);

@@ -10,5 +10,7 @@ if [ "${1:-}" = "--sanitize" ]; then
     dir=build-sanitize
     flags=(-DCMAKE_BUILD_TYPE=Debug -DMARL_SANITIZE=ON)
 fi
+# CI treats every warning as an error.
+[ "${CI:-}" = "true" ] && flags+=(-DMARL_WERROR=ON)
 [ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja "${flags[@]}" >/dev/null
 cmake --build "$dir"

@@ -2,8 +2,10 @@
 // and copying bones, unique names, draw-order swaps and lookups.
 #include "skeleton/Skeleton.h"
 
+#include <algorithm>
 #include <unordered_set>
 
+#include "core/Assert.h"
 #include "core/Log.h"
 
 Skeleton::Skeleton() { Reset(); }
@@ -28,8 +30,12 @@ SkeleNode* Skeleton::AddBone(SkeleNode* parent, const std::string& name, float r
 {
     std::string unique = name;
     MakeUniqueName(unique, 0);
-    TreeChanged();
+    return AppendBone(parent, unique, relativeAngle, length);
+}
 
+SkeleNode* Skeleton::AppendBone(SkeleNode* parent, const std::string& unique, float relativeAngle, float length)
+{
+    TreeChanged();
     if (!parent && root_)
         return root_.get();
 
@@ -43,10 +49,6 @@ SkeleNode* Skeleton::AddBone(SkeleNode* parent, const std::string& name, float r
     }
     boneList_.push_back(std::make_unique<Bone>(unique, relativeAngle, length, node));
     node->bone = boneList_.back().get();
-    if (loadingNames_) {
-        loadingNames_->names[unique] = node->bone;
-        loadingNames_->indexOf[node->bone] = BoneCount() - 1;
-    }
 
     if (!parent) {
         // The first bone: no frame can exist yet that would need an entry for it.
@@ -174,6 +176,7 @@ void Skeleton::RemoveBones(const std::vector<SkeleNode*>& limb)
 
 void Skeleton::CopyLimb(SkeleNode* node, SkeleNode* newParent)
 {
+    MARL_ASSERT(node && newParent);
     if (!node || !newParent || !node->bone)
         return;
     for (const SkeleNode* up = newParent; up; up = up->parent) {
@@ -196,8 +199,6 @@ void Skeleton::CopyLimb(SkeleNode* node, SkeleNode* newParent)
 
 bool Skeleton::NameTaken(const std::string& name) const
 {
-    if (loadingNames_)
-        return loadingNames_->names.count(name) != 0;
     for (const auto& bone : boneList_)
         if (bone->name == name)
             return true;
@@ -213,14 +214,21 @@ bool EndsWith(const std::string& text, const std::string& tail)
 
 } // namespace
 
+void Skeleton::MakeUniqueName(std::string& name, int depth) const
+{
+    name = UniqueName(name, depth, [this](const std::string& candidate) { return NameTaken(candidate); });
+}
+
 // Walking the list and appending " (depth + 1)" on every clash, as the editor always has, ends
 // with the base name plus the lowest free counter " (k)". This computes that directly. The base
 // is the name itself, or, for a name ending in "(1)", the name without that counter (so copying
 // "Arm (1)" gives "Arm (2)"); only the counter is ever stripped, never a character of the name.
-void Skeleton::MakeUniqueName(std::string& name, int depth) const
+std::string Skeleton::UniqueName(const std::string& name, int depth,
+                                 const std::function<bool(const std::string&)>& taken,
+                                 std::unordered_map<std::string, int>* nextCounters)
 {
-    if (!NameTaken(name))
-        return;
+    if (!taken(name))
+        return name;
     std::string base = name;
     int counter = 1;
     if (depth > 0) {
@@ -233,32 +241,31 @@ void Skeleton::MakeUniqueName(std::string& name, int depth) const
     } else if (EndsWith(base, "(1)")) {
         base.resize(base.size() - 3);
     }
-
-    int* hint = nullptr;
-    if (loadingNames_) {
-        // Names only come while a file loads, so a counter found taken stays taken.
-        hint = &loadingNames_->nextSuffix[base];
-        counter = std::max(counter, *hint);
-    }
+    int* nextCounter = nextCounters ? &(*nextCounters)[base] : nullptr;
+    if (nextCounter)
+        counter = std::max(counter, *nextCounter);
     std::string candidate;
     for (;; ++counter) {
         candidate = base + " (" + std::to_string(counter) + ")";
-        if (!NameTaken(candidate))
+        if (!taken(candidate))
             break;
     }
-    if (hint)
-        *hint = counter + 1;
-    name = candidate;
+    if (nextCounter)
+        *nextCounter = counter + 1;
+    return candidate;
 }
 
 void Skeleton::SwapBones(Bone* a, Bone* b)
 {
     if (!a || !b || a == b)
         return;
-    const int ia = BoneIndex(a);
-    const int ib = BoneIndex(b);
+    SwapBonesAt(BoneIndex(a), BoneIndex(b));
+}
+
+void Skeleton::SwapBonesAt(int ia, int ib)
+{
     // The root stays first: the file never lists the bone at index 0.
-    if (ia <= 0 || ib <= 0)
+    if (ia <= 0 || ib <= 0 || ia == ib)
         return;
     for (auto& set : frameSets_) {
         for (auto& frame : set->frames) {
@@ -271,18 +278,10 @@ void Skeleton::SwapBones(Bone* a, Bone* b)
     // by the editor stays the same bone.
     { Bone exchange("kill me", 0, 0, nullptr); }
     std::swap(boneList_[static_cast<size_t>(ia)], boneList_[static_cast<size_t>(ib)]);
-    if (loadingNames_) {
-        loadingNames_->indexOf[a] = ib;
-        loadingNames_->indexOf[b] = ia;
-    }
 }
 
 int Skeleton::BoneIndex(const Bone* bone) const
 {
-    if (loadingNames_) {
-        auto found = loadingNames_->indexOf.find(bone);
-        return found == loadingNames_->indexOf.end() ? -1 : found->second;
-    }
     for (size_t i = 0; i < boneList_.size(); ++i)
         if (boneList_[i].get() == bone)
             return static_cast<int>(i);
@@ -298,20 +297,17 @@ Bone* Skeleton::GetBoneByIndex(int index) const
 
 Bone* Skeleton::FindBoneByName(const std::string& name) const
 {
-    if (loadingNames_) {
-        // Names are unique while a file loads (AddBone makes them so).
-        auto found = loadingNames_->names.find(name);
-        return found == loadingNames_->names.end() ? nullptr : found->second;
-    }
     for (const auto& bone : boneList_)
         if (bone->name == name)
             return bone.get();
     return nullptr;
 }
 
-SkeleNode* Skeleton::FindNodeByName(const std::string& name) const
+SkeleNode* Skeleton::FindNodeByName(const std::string& name) const { return NodeFound(name, FindBoneByName(name)); }
+
+SkeleNode* Skeleton::NodeFound(const std::string& name, Bone* bone)
 {
-    if (Bone* bone = FindBoneByName(name)) {
+    if (bone) {
         LogText("Found 'SkeleNode' called:", 2);
         LogText(name, 2);
         return bone->node;

@@ -13,10 +13,12 @@
 // the skins. Refusals are shown in the message box; the pose math never logs.
 //
 // Sections: Skeleton.cpp (tree and bone list), SkeletonPose.cpp (positions, posing, frames),
-// SkeletonFile.cpp (the skeleton file), SkeletonDraw.cpp (skins and the editor overlay; the only
-// part that needs the screen).
+// SkeletonFile.cpp (writing the skeleton file, Save and Load), SkeletonReader.cpp (reading it),
+// SkeletonDraw.cpp (skins and the editor overlay: the drawing library, the only part that needs
+// the screen).
 
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -131,6 +133,21 @@ public:
     void DrawOverlay(float zoom, float originX, float originY, const Bone* selected) const;
 
 private:
+    friend class SkeletonReader;
+
+    // AddBone for a name known to be unused.
+    SkeleNode* AppendBone(SkeleNode* parent, const std::string& uniqueName, float relativeAngle, float length);
+    // SwapBones by bone index.
+    void SwapBonesAt(int ia, int ib);
+    // The name made unused as MakeUniqueName does, with `taken` telling which names are in use.
+    // nextCounters, when given, remembers per base name the lowest counter that may be free, for
+    // a caller that only ever adds names.
+    static std::string UniqueName(const std::string& name, int depth,
+                                  const std::function<bool(const std::string&)>& taken,
+                                  std::unordered_map<std::string, int>* nextCounters = nullptr);
+    // FindNodeByName's log lines and result for a lookup that found bone (or null).
+    static SkeleNode* NodeFound(const std::string& name, Bone* bone);
+
     struct SavedText;
     SavedText Compose(std::time_t modified) const;
     void RemoveBones(const std::vector<SkeleNode*>& limb);
@@ -141,14 +158,6 @@ private:
     std::vector<std::unique_ptr<Bone>> boneList_;
     std::vector<std::unique_ptr<SkeletonFrameSet>> frameSets_;
 
-    // While a file is read, bone names are looked up here instead of walking the list, so a file
-    // of many like-named bones still loads in linear time.
-    struct NameIndex {
-        std::unordered_map<std::string, Bone*> names;      // every bone by its (unique) name
-        std::unordered_map<const Bone*, int> indexOf;      // bone index of every bone
-        std::unordered_map<std::string, int> nextSuffix;   // base name -> lowest counter maybe free
-    };
-    mutable std::unique_ptr<NameIndex> loadingNames_;
     // The tree flattened for UpdatePositions, depth first, with each node's parent slot (-1 for
     // the root); rebuilt on the first pose after the tree changed. With the scratch arrays of the
     // pose passes it is kept, so posing never allocates.

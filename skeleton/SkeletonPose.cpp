@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/Alert.h"
+#include "core/Assert.h"
 #include "core/Log.h"
 #include "skeleton/NumberText.h"
 #include "skeleton/PoseMath.h"
@@ -129,6 +130,7 @@ void Skeleton::UpdateLimbPositions(SkeleNode* node, float x, float y, float pare
 void Skeleton::AimBone(Bone* bone, float screenX, float screenY, float zoom, float originX, float originY,
                        bool changeLength, bool changeAngle, bool keepChildren)
 {
+    MARL_ASSERT(bone);
     if (!bone || zoom == 0)
         return;
     const float startScreenX = zoom * bone->startX + originX;

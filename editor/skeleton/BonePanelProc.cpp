@@ -21,7 +21,6 @@ const rl::Colour kWhiteColour(1, 1, 1, 1);
 // row so that it covers the letters that hang from the baseline.
 constexpr int kMargin = 10;
 constexpr int kBarOffset = 13;
-constexpr int kMenuDelayMs = 100;
 
 enum PanelMenuItem { kDuplicateBoneItem = 0, kDuplicateLimbItem = 1, kPropertiesItem = 3 };
 
@@ -67,10 +66,7 @@ void RunMenu(DIALOG* d, int row)
     Skeleton& skeleton = *g_Editor.skeleton;
     Bone* bone = skeleton.GetBoneByIndex(row);
     g_Editor.SelectedBone = bone;
-    broadcast_dialog_message(MSG_DRAW, 0);
-    gui::WaitForMouseRelease(2);
-    rest(kMenuDelayMs);
-    switch (PopupMenu("Duplicate Bone, Duplicate Limb, -, Properties", d)) {
+    switch (OpenContextMenu("Duplicate Bone, Duplicate Limb, -, Properties", d)) {
     case kDuplicateBoneItem: DuplicateBone(bone); break;
     case kDuplicateLimbItem: DuplicateLimb(bone); break;
     case kPropertiesItem: RunBonePropertiesDialog(bone); break;

@@ -46,21 +46,21 @@ int SkinButtonProc(int message, DIALOG* d, int c)
     return result;
 }
 
-DIALOG g_dialog[] = {
+DIALOG g_dialog[kBonePropertiesEntries + 1] = {
     // proc, x, y, w, h, fg, bg, key, flags, d1, d2, dp, dp2, dp3
-    {BoxProc, 0, 0, 204, 144, kWhite, kBlack, 0, 0, 0, 0, nullptr, nullptr, nullptr},
-    {BoxProc, 0, 0, 204, 20, kTitleGreen, kBlack, 0, 0, 0, 0, nullptr, nullptr, nullptr},
-    {LabelProc, 48, 4, 168, 8, kBlack, kNoColour, 0, 0, 0, 0, g_title, nullptr, nullptr},
-    {LabelProc, 8, 34, 112, 8, kBlack, kNoColour, 0, 0, 0, 0, g_nameLabel, nullptr, nullptr},
-    {LabelProc, 8, 74, 104, 8, kBlack, kNoColour, 0, 0, 0, 0, g_skinCaption, nullptr, nullptr},
-    {LabelProc, 8, 91, 188, 12, kBlack, kNoColour, 0, 0, 0, 0, g_skinLabel, nullptr, nullptr},
-    {EditBoxProc, 8, 51, 188, 20, kBlack, kTitleGreen, 0, 0, kBoneNameFieldSize, 0, g_name, nullptr, nullptr},
-    {ButtonProc, 20, 120, 68, 16, kWhite, kBlack, 13, D_EXIT, 0, 0, g_ok, nullptr, nullptr},
-    {ButtonProc, 108, 120, 68, 16, kWhite, kBlack, 0, D_EXIT, 0, 0, g_cancel, nullptr, nullptr},
-    {SkinButtonProc, 168, 86, 20, 20, kWhite, kBlack, 0, D_EXIT, 0, 0, g_dot, nullptr, nullptr},
-    {RefreshProc, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+    /* kBonePropertiesFrame */ {BoxProc, 0, 0, 204, 144, kWhite, kBlack, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+    /* kBonePropertiesTitleBar */ {BoxProc, 0, 0, 204, 20, kTitleGreen, kBlack, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+    /* kBonePropertiesTitle */ {LabelProc, 48, 4, 168, 8, kBlack, kNoColour, 0, 0, 0, 0, g_title, nullptr, nullptr},
+    /* kBonePropertiesNameLabel */ {LabelProc, 8, 34, 112, 8, kBlack, kNoColour, 0, 0, 0, 0, g_nameLabel, nullptr, nullptr},
+    /* kBonePropertiesSkinCaption */ {LabelProc, 8, 74, 104, 8, kBlack, kNoColour, 0, 0, 0, 0, g_skinCaption, nullptr, nullptr},
+    /* kBonePropertiesSkinLabel */ {LabelProc, 8, 91, 188, 12, kBlack, kNoColour, 0, 0, 0, 0, g_skinLabel, nullptr, nullptr},
+    /* kBonePropertiesName */ {EditBoxProc, 8, 51, 188, 20, kBlack, kTitleGreen, 0, 0, kBoneNameFieldSize, 0, g_name, nullptr, nullptr},
+    /* kBonePropertiesOk */ {ButtonProc, 20, 120, 68, 16, kWhite, kBlack, 13, D_EXIT, 0, 0, g_ok, nullptr, nullptr},
+    /* kBonePropertiesCancel */ {ButtonProc, 108, 120, 68, 16, kWhite, kBlack, 0, D_EXIT, 0, 0, g_cancel, nullptr, nullptr},
+    /* kBonePropertiesSkin */ {SkinButtonProc, 168, 86, 20, 20, kWhite, kBlack, 0, D_EXIT, 0, 0, g_dot, nullptr, nullptr},
+    /* kBonePropertiesRefresh */ {RefreshProc, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
     // Gives up time while the dialog waits.
-    {d_yield_proc, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+    /* kBonePropertiesYield */ {d_yield_proc, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
     {nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
 };
 
@@ -74,7 +74,7 @@ int RunBonePropertiesDialog(Bone* bone)
     centre_dialog(g_dialog);
     std::strncpy(g_name, bone->name.c_str(), kBoneNameBufferSize - 1);
     g_name[kBoneNameBufferSize - 1] = '\0';
-    g_dialog[6].d2 = 0;
+    g_dialog[kBonePropertiesName].d2 = 0;
     ShowSkinLabel(SkinFileName(bone->skinPath));
 
     const int closedBy = do_dialog(g_dialog, -1);

@@ -9,8 +9,22 @@ class Bone;
 // index of the entry that closed it: kBonePropertiesOk, kBonePropertiesSkin, or another.
 int RunBonePropertiesDialog(Bone* bone);
 
-constexpr int kBonePropertiesOk = 7;
-constexpr int kBonePropertiesSkin = 9;
+// The dialog's entries, in their order.
+enum BonePropertiesEntry {
+    kBonePropertiesFrame,
+    kBonePropertiesTitleBar,
+    kBonePropertiesTitle,
+    kBonePropertiesNameLabel,
+    kBonePropertiesSkinCaption,
+    kBonePropertiesSkinLabel,
+    kBonePropertiesName,
+    kBonePropertiesOk,
+    kBonePropertiesCancel,
+    kBonePropertiesSkin,
+    kBonePropertiesRefresh,
+    kBonePropertiesYield,
+    kBonePropertiesEntries,
+};
 // The name field holds at most 17 characters; a longer name is shown cut to the buffer.
 constexpr int kBoneNameBufferSize = 20;
 constexpr int kBoneNameFieldSize = 18;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/skeleton/EditorStrip.h"
 #include "skeleton/SkeletonFrame.h"
 
 class Bone;
@@ -94,6 +95,12 @@ struct EditorState {
     bool Playing = false;
     bool Tweening = false;
     std::unique_ptr<SkeletonFrame> clipboard;   // made by the first Cut or Copy
+
+    // ---- Button and tab pictures -------------------------------------------------------------
+    EditorStrip toolbarStrip;     // the toolbar's own
+    EditorStrip tabsStrip;        // these three shared through the resource manager
+    EditorStrip transportStrip;
+    EditorStrip frameEditStrip;
 
     // ---- Button states ----------------------------------------------------------------------
     // Toolbar: kButtonNormal / kButtonOn / kButtonGreyed per button, at least kToolbarButtons.

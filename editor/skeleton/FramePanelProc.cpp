@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "core/Alert.h"
 #include "editor/skeleton/EditorState.h"
 #include "editor/skeleton/PanelBackground.h"
 #include "editor/skeleton/FrameCommands.h"
@@ -13,9 +12,7 @@
 #include "entities/E_EditorEnt.h"
 #include "gui/GuiDraw.h"
 #include "gui/GuiFont.h"
-#include "gui/MessageBox.h"
 #include "gui/PopupMenu.h"
-#include "resources/ResourceManager.h"
 #include "rl/Bitmap.h"
 #include "rl/Canvas.h"
 #include "rl/Colour.h"
@@ -36,43 +33,23 @@ const rl::Colour kOtherSet(100 / 255.0f, 100 / 255.0f, 100 / 255.0f, 1);
 constexpr int kMargin = 10;
 // The line above the transport bar, and the height of the bar below it.
 constexpr int kBarLine = 39;
-constexpr int kMenuDelayMs = 100;
 
 enum FrameMenuItem { kCutItem = 0, kCopyItem, kPasteItem, kPasteToNewItem, kSeparator, kRenameItem };
-
-// Both strips belong to the resource manager: given back with Unload, never deleted here.
-rl::Bitmap* g_transport = nullptr;
-rl::Bitmap* g_frameEdit = nullptr;
-
-// Loads a strip the panel cannot work without; a missing one ends the program.
-rl::Bitmap* LoadStrip(const char* fileName, const char* message)
-{
-    auto* strip = g_ResourceManager ? static_cast<rl::Bitmap*>(g_ResourceManager->Load(fileName)) : nullptr;
-    if (strip && strip->IsValid())
-        return strip;
-    MessageBox(message, "", "", "Abort");
-    FatalExit(-1);
-}
-
-void Release(rl::Bitmap*& strip, const char* fileName)
-{
-    if (strip && g_ResourceManager)
-        g_ResourceManager->Unload(fileName);
-    strip = nullptr;
-}
 
 // Frame-edit buttons the strip shows, never more than the panel has actions and looks for.
 int FrameEditButtonCount()
 {
-    const int shown = g_frameEdit ? g_frameEdit->Height() / kFrameEditButtonSize : 0;
+    const int shown = g_Editor.frameEditStrip ? g_Editor.frameEditStrip->Height() / kFrameEditButtonSize : 0;
     return std::min(shown, static_cast<int>(g_Editor.frameEditPressed.size()));
 }
 
 void Start()
 {
-    g_transport = LoadStrip(kTransportStrip, "Can't find Transport Buttons GFX file");
+    g_Editor.transportStrip.Load(kTransportStrip, StripSource::kShared, MissingStrip::kMessageAndEnd,
+                                 "Can't find Transport Buttons GFX file");
     g_Editor.transportPressed.assign(kTransportButtons, false);
-    g_frameEdit = LoadStrip(kFrameEditStrip, "Can't find Frame Edit Buttons GFX file");
+    g_Editor.frameEditStrip.Load(kFrameEditStrip, StripSource::kShared, MissingStrip::kMessageAndEnd,
+                                 "Can't find Frame Edit Buttons GFX file");
     g_Editor.frameEditPressed.assign(kFrameEditButtons, false);
     g_Editor.frameEditPressed[kTweeningButton] = g_Editor.Tweening;
 }
@@ -102,27 +79,27 @@ void DrawFrameList(const DIALOG* d)
 
 void DrawTransport(const DIALOG* d)
 {
-    if (!g_transport)
+    if (!g_Editor.transportStrip)
         return;
     for (int i = 0; i < kTransportButtons; ++i) {
         const float row = g_Editor.transportPressed[i] ? kTransportButtonSize : 0;
         const rl::ClippedMode cut(static_cast<float>(i * kTransportButtonSize), row, kTransportButtonSize,
                                   kTransportButtonSize);
-        g_transport->Draw(static_cast<float>(d->x + i * kTransportButtonSize),
+        g_Editor.transportStrip->Draw(static_cast<float>(d->x + i * kTransportButtonSize),
                           static_cast<float>(d->y + d->h - kTransportButtonSize), cut);
     }
 }
 
 void DrawFrameEdit(const DIALOG* d)
 {
-    if (!g_frameEdit)
+    if (!g_Editor.frameEditStrip)
         return;
     for (int i = 0; i < FrameEditButtonCount(); ++i) {
         // The pressed picture is the left column, the normal one the right.
         const float column = g_Editor.frameEditPressed[i] ? 0 : kFrameEditButtonSize;
         const rl::ClippedMode cut(column, static_cast<float>(i * kFrameEditButtonSize), kFrameEditButtonSize,
                                   kFrameEditButtonSize);
-        g_frameEdit->Draw(static_cast<float>(d->x + d->w - kFrameEditButtonSize),
+        g_Editor.frameEditStrip->Draw(static_cast<float>(d->x + d->w - kFrameEditButtonSize),
                           static_cast<float>(d->y + i * kFrameEditButtonSize), cut);
     }
 }
@@ -210,7 +187,7 @@ int ContextMenu(DIALOG* d)
 {
     const E_EditorEnt* entity = g_Editor.entity;
     const int s = entity->frameSet, f = entity->frame;
-    switch (PopupMenu("Cut, Copy, Paste, Paste To New, -, Rename FrameSet", d)) {
+    switch (OpenContextMenu("Cut, Copy, Paste, Paste To New, -, Rename FrameSet", d)) {
     case kCutItem: CutFrame(f, s); return D_REDRAW;
     case kCopyItem: CopyFrame(s, f); return D_O_K;
     case kPasteItem: return PasteFrame(f, s) ? D_REDRAW : D_O_K;
@@ -242,9 +219,6 @@ int RightClick(DIALOG* d, int row)
     const bool tweening = g_Editor.Tweening;
     g_Editor.Tweening = false;
     JumpTo(at.set, at.frame);
-    broadcast_dialog_message(MSG_DRAW, 0);
-    gui::WaitForMouseRelease(2);
-    rest(kMenuDelayMs);
     const int result = ContextMenu(d);
     g_Editor.Tweening = tweening;
     return result;
@@ -282,8 +256,8 @@ int FramePanelProc(int message, DIALOG* d, int)
         Start();
         return D_O_K;
     case MSG_END:
-        Release(g_transport, kTransportStrip);
-        Release(g_frameEdit, kFrameEditStrip);
+        g_Editor.transportStrip.Release();
+        g_Editor.frameEditStrip.Release();
         return D_O_K;
     case MSG_DRAW:
         if (d->d1)

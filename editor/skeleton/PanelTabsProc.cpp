@@ -1,48 +1,30 @@
 #include "editor/skeleton/PanelTabsProc.h"
 
-#include "core/Alert.h"
 #include "editor/skeleton/EditorDialog.h"
+#include "editor/skeleton/EditorState.h"
 #include "gui/GuiDraw.h"
-#include "resources/ResourceManager.h"
 #include "rl/Bitmap.h"
 #include "rl/RenderMode.h"
 
 namespace {
 
-// Loaded through the resource manager, which owns it: given back with Unload, never deleted here.
-rl::Bitmap* g_strip = nullptr;
-
 int Start()
 {
-    g_strip = g_ResourceManager ? static_cast<rl::Bitmap*>(g_ResourceManager->Load(kTabsStrip)) : nullptr;
-    if (g_strip && !g_strip->IsValid()) {
-        g_ResourceManager->Unload(kTabsStrip);
-        g_strip = nullptr;
-    }
-    if (!g_strip) {
-        ShowAlert("Could not find Tabs.png");
-        return D_CLOSE;
-    }
-    return D_O_K;
-}
-
-void End()
-{
-    if (g_strip && g_ResourceManager)
-        g_ResourceManager->Unload(kTabsStrip);
-    g_strip = nullptr;
+    const bool loaded = g_Editor.tabsStrip.Load(kTabsStrip, StripSource::kShared, MissingStrip::kAlertAndClose,
+                                                "Could not find Tabs.png");
+    return loaded ? D_O_K : D_CLOSE;
 }
 
 void Draw(const DIALOG* d)
 {
-    if (!g_strip)
+    if (!g_Editor.tabsStrip)
         return;
     // The half that shows the selected tab goes at the tabs' place.
-    const int half = g_strip->Height() / 2;
+    const int half = g_Editor.tabsStrip->Height() / 2;
     const int tab = d->d1 == 1 ? 1 : 0;
-    const rl::ClippedMode selected(0, static_cast<float>(tab * half), static_cast<float>(g_strip->Width()),
+    const rl::ClippedMode selected(0, static_cast<float>(tab * half), static_cast<float>(g_Editor.tabsStrip->Width()),
                                    static_cast<float>(half));
-    g_strip->Draw(static_cast<float>(d->x), static_cast<float>(d->y), selected);
+    g_Editor.tabsStrip->Draw(static_cast<float>(d->x), static_cast<float>(d->y), selected);
 }
 
 int Click(DIALOG* d)
@@ -77,7 +59,7 @@ int PanelTabsProc(int message, DIALOG* d, int)
     case MSG_START:
         return Start();
     case MSG_END:
-        End();
+        g_Editor.tabsStrip.Release();
         return D_O_K;
     case MSG_DRAW:
         Draw(d);

@@ -9,4 +9,15 @@
 // field when it ended with "Ok" (or Enter); nothing otherwise.
 std::optional<std::string> RunRenameFrameSetDialog(const std::string& name);
 
-constexpr int kRenameOk = 4;
+// The dialog's entries, in their order.
+enum RenameFrameSetEntry {
+    kRenameFrame,
+    kRenameTitleBar,
+    kRenameTitle,
+    kRenameText,
+    kRenameOk,
+    kRenameCancel,
+    kRenameRefresh,
+    kRenameYield,
+    kRenameEntries,
+};

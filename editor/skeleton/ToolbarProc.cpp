@@ -1,31 +1,24 @@
 #include "editor/skeleton/ToolbarProc.h"
 
 #include <algorithm>
-#include <memory>
 
 #include "editor/skeleton/EditorState.h"
 #include "editor/skeleton/ToolbarActions.h"
 #include "gui/GuiDraw.h"
-#include "gui/MessageBox.h"
 #include "rl/Bitmap.h"
 #include "rl/Layer.h"
 #include "rl/RenderMode.h"
 
 namespace {
 
-// The strip is the toolbar's own picture (not shared through the resource manager).
-std::unique_ptr<rl::Bitmap> g_strip;
-
-int ButtonCount() { return g_strip ? ToolbarButtonCount(g_strip->Width()) : 0; }
+int ButtonCount() { return g_Editor.toolbarStrip ? ToolbarButtonCount(g_Editor.toolbarStrip->Width()) : 0; }
 
 int Start()
 {
-    g_strip = std::make_unique<rl::Bitmap>(kToolbarStrip);
-    if (!g_strip->IsValid()) {
-        g_strip.reset();
-        MessageBox("Can't find Toolbar GFX file", "", "", "Abort");
+    // The toolbar's strip is its own picture, not shared through the resource manager.
+    if (!g_Editor.toolbarStrip.Load(kToolbarStrip, StripSource::kOwn, MissingStrip::kMessageAndClose,
+                                    "Can't find Toolbar GFX file"))
         return D_CLOSE;
-    }
     std::vector<int>& states = g_Editor.toolbarStates;
     states.assign(std::max(ButtonCount(), kToolbarButtons), kButtonNormal);
     states[kKeepChildrenButton] = kButtonOn;
@@ -38,7 +31,7 @@ int Start()
 
 void Draw(const DIALOG* d)
 {
-    if (!g_strip)
+    if (!g_Editor.toolbarStrip)
         return;
     const int n = ButtonCount();
     const std::vector<int>& states = g_Editor.toolbarStates;
@@ -46,21 +39,21 @@ void Draw(const DIALOG* d)
         const int state = i < static_cast<int>(states.size()) ? states[i] : kButtonNormal;
         const rl::ClippedMode cut(static_cast<float>(i * kToolbarButtonSize), static_cast<float>(ToolbarStateRow(state)),
                                   kToolbarButtonSize, kToolbarButtonSize);
-        g_strip->Draw(static_cast<float>(d->x + i * kToolbarButtonSize), static_cast<float>(d->y), cut);
+        g_Editor.toolbarStrip->Draw(static_cast<float>(d->x + i * kToolbarButtonSize), static_cast<float>(d->y), cut);
     }
     // The strip's last column fills the bar to the screen's edge.
-    const int fillerX = g_strip->Width() - kToolbarButtonSize;
+    const int fillerX = g_Editor.toolbarStrip->Width() - kToolbarButtonSize;
     const rl::ClippedMode filler(static_cast<float>(fillerX), 0, kToolbarButtonSize, kToolbarButtonSize);
     const int width = rl::ScreenWidth() > 0 ? rl::ScreenWidth() : 800;
     for (int x = fillerX; x <= width; x += kToolbarButtonSize)
-        g_strip->Draw(static_cast<float>(d->x + x), static_cast<float>(d->y), filler);
+        g_Editor.toolbarStrip->Draw(static_cast<float>(d->x + x), static_cast<float>(d->y), filler);
 }
 
 int Click(const DIALOG* d)
 {
-    if (!g_strip || !(gui::MouseButtons() & 1))
+    if (!g_Editor.toolbarStrip || !(gui::MouseButtons() & 1))
         return D_O_K;
-    const int index = ToolbarButtonAt(gui::MouseX() - d->x, g_strip->Width());
+    const int index = ToolbarButtonAt(gui::MouseX() - d->x, g_Editor.toolbarStrip->Width());
     const std::vector<int>& states = g_Editor.toolbarStates;
     if (index < 0 || index >= static_cast<int>(states.size()))
         return D_O_K;
@@ -104,7 +97,7 @@ int ToolbarProc(int message, DIALOG* d, int)
     case MSG_START:
         return Start();
     case MSG_END:
-        g_strip.reset();
+        g_Editor.toolbarStrip.Release();
         g_Editor.toolbarStates.assign(kToolbarButtons, kButtonNormal);
         return D_O_K;
     case MSG_DRAW:

@@ -13,8 +13,6 @@
 namespace {
 
 constexpr double kRadiansPerDegree = 0.017453292519943295;
-// After the right button is let go, before the menu opens.
-constexpr int kMenuDelayMs = 100;
 
 enum BoneMenuItem { kPropertiesItem = 0, kShowHideSkinItem = 1, kDuplicateLimbItem = 2 };
 
@@ -60,10 +58,7 @@ int DragSkin(DIALOG* view)
 
 void RunBoneMenu(DIALOG* view, Bone* bone)
 {
-    broadcast_dialog_message(MSG_DRAW, 0);
-    gui::WaitForMouseRelease(2);
-    rest(kMenuDelayMs);
-    switch (PopupMenu("Bone Properties, Show/Hide Skin, Duplicate Limb", view)) {
+    switch (OpenContextMenu("Bone Properties, Show/Hide Skin, Duplicate Limb", view)) {
     case kPropertiesItem: RunBonePropertiesDialog(bone); break;
     case kShowHideSkinItem: ToggleSkin(bone); break;
     case kDuplicateLimbItem: DuplicateLimb(bone); break;

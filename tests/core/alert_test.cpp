@@ -1,4 +1,5 @@
 #include "core/Alert.h"
+#include "core/Assert.h"
 
 #include "tests/support/TestSupport.h"
 
@@ -41,4 +42,14 @@ TEST(AlertDeathTest, FatalExitEndsWithTheStatusAfterTheAlertText)
             FatalExit(-1);
         },
         ::testing::ExitedWithCode(255), "ALERT: Error loading RENDERLAYER frame");
+}
+
+// A failed check is a programmer error: it is logged, reported through the alert seam and ends
+// the program; a check that holds costs nothing and changes nothing.
+TEST(Assertion, AFailedCheckReportsItselfAndAborts)
+{
+    int evaluated = 0;
+    MARL_ASSERT(++evaluated == 1);
+    EXPECT_EQ(evaluated, 1);
+    EXPECT_DEATH(MARL_ASSERT(evaluated == 2), "ALERT: Assertion failed: evaluated == 2 \\(.*alert_test.cpp:[0-9]+\\)");
 }

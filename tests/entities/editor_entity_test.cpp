@@ -1,5 +1,5 @@
 // The skeleton editor's entity: blending between the skeleton's frames on the clock, moving on to
-// the next frame, holding where there is nothing to move on to, and drawing where it is told.
+// the next frame, and holding where there is nothing to move on to (its drawing: entity_draw_test).
 
 #include "entities/E_EditorEnt.h"
 
@@ -10,9 +10,6 @@
 
 #include "core/Clock.h"
 #include "level/TileGrid.h"
-#include "resources/RLBMPPlugin.h"
-#include "resources/ResourceManager.h"
-#include "rl/Canvas.h"
 #include "tests/resources/TestPlugins.h"
 #include "tests/support/TestSupport.h"
 
@@ -218,65 +215,6 @@ TEST_F(EditorEntity, WalkingAdvanceMovesTargetsOnAndWraps)
     Walker empty;
     TimerTicked = 1;
     EXPECT_FALSE(empty.Advance(5000));
-}
-
-// Drawing with a 20 x 10 skin on the trunk: red top left, blue top right, green bottom left,
-// white bottom right.
-struct EditorEntityDrawing : ScreenTest {
-    RLBMPPlugin png;
-    ResourceManager manager;
-
-    void SetUp() override
-    {
-        ScreenTest::SetUp();
-        manager.AddPlugin("PNG", &png);
-        g_ResourceManager = &manager;
-        TimerTicked = 0;
-        ASSERT_TRUE(WritePng("skin.png", 20, 10, [](int x, int y) {
-            if (y < 5)
-                return x < 10 ? Rgb(255, 0, 0) : Rgb(0, 0, 255);
-            return x < 10 ? Rgb(0, 255, 0) : Rgb(255, 255, 255);
-        }));
-    }
-    void TearDown() override { g_ResourceManager = nullptr; }
-
-    void ExpectPixels(const std::vector<std::pair<std::pair<int, int>, uint32_t>>& probes, const char* what)
-    {
-        for (const auto& [at, colour] : probes) {
-            const uint32_t got = rl::Canvas::ReadPixel(at.first, at.second);
-            EXPECT_TRUE(Near(got, colour, 3))
-                << what << " at " << at.first << "," << at.second << ": " << ColourName(got);
-        }
-    }
-};
-
-TEST_F(EditorEntityDrawing, DrawsAtTheGivenPositionScaledAndMirroredWhenFacingLeft)
-{
-    const uint32_t red = Rgb(255, 0, 0), blue = Rgb(0, 0, 255), black = Rgb(0, 0, 0);
-    {
-        E_EditorEnt e(500, 400, "Edit Skeleton");   // its own position plays no part
-        e.skeleton = std::make_unique<Skeleton>();
-        Bone* trunk = e.skeleton->GetBoneByIndex(0);
-        trunk->skinPath = "skin.png";
-        trunk->LoadSkin();
-        e.skeleton->UpdatePositions();
-
-        // Twice the size, from (100, 100) along the trunk to (140, 100), hanging below it.
-        e.Draw(100, 100, 2);
-        ExpectPixels({{{103, 103}, red}, {{137, 103}, blue}, {{142, 103}, black}, {{98, 103}, black}}, "zoom 2");
-
-        // Facing left the skeleton is mirrored: the picture reversed left to right.
-        e.facing = -1;
-        rl::Canvas::Fill(0, 0, 0, 1);
-        e.Draw(100, 100, 1);
-        ExpectPixels({{{82, 102}, blue}, {{97, 102}, red}}, "facing left");
-
-        // Any other facing is drawn as it is.
-        e.facing = 0;
-        rl::Canvas::Fill(0, 0, 0, 1);
-        e.Draw(100, 100, 1);
-        ExpectPixels({{{102, 102}, red}, {{117, 102}, blue}}, "facing 0");
-    }
 }
 
 } // namespace

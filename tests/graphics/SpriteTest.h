@@ -8,6 +8,7 @@
 #include "resources/ResourceManager.h"
 #include "rl/Canvas.h"
 #include "rl/Layer.h"
+#include "tests/resources/BitmapPlugin.h"
 #include "tests/resources/TestPlugins.h"
 #include "tests/support/TestSupport.h"
 

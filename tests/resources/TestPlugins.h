@@ -12,7 +12,6 @@
 #include "core/Log.h"
 #include "resources/RPlugin.h"
 #include "resources/ResourceManager.h"
-#include "rl/Bitmap.h"
 #include "tests/support/TestSupport.h"
 
 namespace testplugins {
@@ -37,31 +36,6 @@ public:
     std::vector<std::string> loads;     // file names asked for
     std::vector<std::string> unloads;   // file names of the resources handed back
     std::vector<std::unique_ptr<std::string>> made;
-};
-
-// Turns pictures into real rl::Bitmaps, as the engine's bitmap plug-in does: an unloaded bitmap
-// loses its texture but the object stays alive (frames may still point at it), freed with the
-// plug-in.
-class BitmapPlugin : public RPlugin {
-public:
-    void* Load(const std::string& fileName) override
-    {
-        ++loadCount;
-        auto bitmap = std::make_unique<rl::Bitmap>(fileName);
-        if (!bitmap->IsValid())
-            return nullptr;
-        made.push_back(std::move(bitmap));
-        return made.back().get();
-    }
-    int32_t Unload(void* resource) override
-    {
-        ++unloadCount;
-        static_cast<rl::Bitmap*>(resource)->Destroy(false);
-        return 0;
-    }
-    int loadCount = 0;
-    int unloadCount = 0;
-    std::vector<std::unique_ptr<rl::Bitmap>> made;
 };
 
 // A log at write priority 0 in the current folder, reached through g_Log; Messages() gives the text

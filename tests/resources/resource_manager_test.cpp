@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "resources/ResourceRef.h"
+
 #include "tests/resources/TestPlugins.h"
 #include "tests/support/TestSupport.h"
 
@@ -246,4 +248,47 @@ TEST_F(ResourceManagerTest, PluginMayUnloadOtherNamesWhileTheManagerIsDestroyed)
     EXPECT_EQ(txt.unloads, Lines {"hero.txt"});
     EXPECT_EQ(png.unloads, (Lines {"skin.png", "zombie.png"}));
     EXPECT_FALSE(log.Contains("Resource not unloaded: 'skin.png' referenced 1 times!"));
+}
+
+// The typed handle: one load while it holds the resource, the load given back exactly once by
+// whichever handle holds it last; a manager that has gone is never touched.
+TEST_F(ResourceManagerTest, TypedHandlesPairEachLoadWithOneUnload)
+{
+    g_ResourceManager = manager.get();
+    {
+        ResourceRef<std::string> hero("hero.png");
+        ASSERT_TRUE(hero);
+        EXPECT_EQ(*hero, "hero.png");
+        EXPECT_EQ(manager->ReferenceCount("hero.png"), 1);
+
+        ResourceRef<std::string> second("hero.png");
+        ResourceRef<std::string> moved(std::move(second));
+        EXPECT_FALSE(second);
+        EXPECT_EQ(manager->ReferenceCount("hero.png"), 2);
+        moved = std::move(hero);   // gives back moved's own load, takes hero's
+        EXPECT_EQ(manager->ReferenceCount("hero.png"), 1);
+        EXPECT_EQ(moved.FileName(), "hero.png");
+
+        ResourceRef<std::string> broken("broken.png");
+        EXPECT_FALSE(broken);
+        EXPECT_TRUE(broken == nullptr);
+        EXPECT_TRUE(broken.Load("other.png"));
+        EXPECT_EQ(manager->ReferenceCount("other.png"), 1);
+        broken.Reset();
+        broken.Reset();
+        EXPECT_EQ(manager->ReferenceCount("other.png"), 0);
+
+        // Kept loads stay with the manager to its end.
+        EXPECT_EQ(*KeepLoaded<std::string>("kept.png"), "kept.png");
+        EXPECT_TRUE(png.unloads == (Lines {"other.png"}));
+    }
+    EXPECT_EQ(png.unloads, (Lines {"other.png", "hero.png"}));
+    EXPECT_EQ(manager->ReferenceCount("kept.png"), 1);
+
+    ResourceRef<std::string> outlived("late.png");
+    manager.reset();   // the manager unloads everything as it goes
+    g_ResourceManager = nullptr;
+    outlived.Reset();
+    EXPECT_EQ(png.unloads, (Lines {"other.png", "hero.png", "kept.png", "late.png"}));
+    EXPECT_FALSE(ResourceRef<std::string>("hero.png"));
 }

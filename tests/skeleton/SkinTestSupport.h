@@ -1,18 +1,21 @@
 #pragma once
-// A resource manager with a picture plug-in for tests that load skins. Pictures made before the
-// screen exists only queue their load, so skins load headless as long as their files exist.
+// A resource manager with a picture plug-in for the tests (and the fuzzer) that load skins without
+// a screen. The skeleton model only keeps and hands on the pictures it is given, so each picture
+// here is a placeholder object that is never drawn: a skin loads as long as its file exists.
 
 #include <memory>
 
 #include "resources/ResourceManager.h"
-#include "rl/Bitmap.h"
 
 class TestPicturePlugin : public RPlugin {
 public:
-    void* Load(const std::string& fileName) override { return new rl::Bitmap(fileName); }
+    struct Placeholder {
+        std::string fileName;
+    };
+    void* Load(const std::string& fileName) override { return new Placeholder {fileName}; }
     int32_t Unload(void* resource) override
     {
-        delete static_cast<rl::Bitmap*>(resource);
+        delete static_cast<Placeholder*>(resource);
         return 0;
     }
 };

@@ -11,7 +11,7 @@
 
 #include "core/Alert.h"
 #include "core/Log.h"
-#include "rl/Layer.h"
+#include "core/Paths.h"
 #include "skeleton/LineReader.h"
 #include "skeleton/Skeleton.h"
 #include "skeleton/SkinPaths.h"
@@ -74,7 +74,7 @@ void BuildExample(Skeleton& skeleton)
     SkeleNode* body = skeleton.AddBone(skeleton.Root(), "Body", 90, 40);
     SkeleNode* head = skeleton.AddBone(body, "Head", 270, 15);
     skeleton.SwapBones(body->bone, head->bone);
-    head->bone->skinPath = rl::ExecutablePath() + "../Game Data/GFX/Skins/Head.png";
+    head->bone->skinPath = ExecutablePath() + "../Game Data/GFX/Skins/Head.png";
     head->bone->skinOffsetX = 12;
     head->bone->skinOffsetY = -3;
     body->bone->skinPath = "NO SKIN";
@@ -154,7 +154,7 @@ TEST(SkeletonFile, SaveLoadSaveGivesTheSameFile)
     WriteFile(folder.File("Leg-a-00.png"), "");
     // Skins resolve against the working folder, saved paths against the program's folder: the
     // program works from its own folder, so the test does too.
-    ASSERT_EQ(chdir(rl::ExecutablePath().c_str()), 0);
+    ASSERT_EQ(chdir(ExecutablePath().c_str()), 0);
 
     Skeleton skeleton;
     SkeleNode* root = skeleton.Root();
@@ -183,7 +183,7 @@ TEST(SkeletonFile, SaveLoadSaveGivesTheSameFile)
     ASSERT_EQ(loaded.Save(folder.File("second.txt")), 0);
     const std::string first = ReadFile(folder.File("first.txt"));
     EXPECT_EQ(Undated(first), Undated(ReadFile(folder.File("second.txt"))));
-    EXPECT_NE(first.find("\r\n" + RelativePath(folder.File("Arm.png"), rl::ExecutablePath()) + "\r\n"),
+    EXPECT_NE(first.find("\r\n" + RelativePath(folder.File("Arm.png"), ExecutablePath()) + "\r\n"),
               std::string::npos);
 
     EXPECT_EQ(TreeText(loaded.Root()), TreeText(skeleton.Root()));
@@ -576,7 +576,7 @@ TEST(SkeletonFile, EveryShippedSkeletonReadsAndWritesBackTheSame)
     TempFolder folder;
     TestResources resources;
     // The program's folder is its working folder; the shipped files' skin paths start there.
-    ASSERT_EQ(chdir(rl::ExecutablePath().c_str()), 0);
+    ASSERT_EQ(chdir(ExecutablePath().c_str()), 0);
     const std::string shipped = "../Game Data/Skeletons/";
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(shipped))

@@ -199,6 +199,8 @@ TEST(SkeletonTree, CopyLimbCopiesNamesAnglesAndLengthsOnly)
     skeleton.CopyLimb(arm, arm->children[0].get());
     skeleton.CopyLimb(root, arm);
     EXPECT_EQ(skeleton.BoneCount(), 7);
+    // A missing node is the caller's mistake, not the file's.
+    EXPECT_DEATH(skeleton.CopyLimb(nullptr, root), "Assertion failed: node && newParent");
 }
 
 TEST(SkeletonTree, SwapBonesExchangesDrawPlacesAndEntriesOnly)

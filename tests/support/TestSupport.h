@@ -34,6 +34,7 @@ bool FileExists(const std::string& path);
 // The repository's folder (for shipped data), from the environment the test runner sets.
 std::string SourceDir();
 
+// ---- The screen (TestScreen.cpp, library marl_testscreen) ------------------------------------
 // Sets the rendering layer up with the program's screen (800 x 600, windowed) once per process.
 void OpenScreen();
 
