@@ -141,6 +141,13 @@ Entity* EntityList::GetEntityAt(float px, float py) const
     return nullptr;
 }
 
+void EntityList::Collect(std::vector<Entity*>& out) const
+{
+    out.clear();
+    for (const std::unique_ptr<Entity>& entity : entities_)
+        out.push_back(entity.get());
+}
+
 void EntityList::DrawAll(float camX, float camY, float zoom)
 {
     for (const std::unique_ptr<Entity>& entity : entities_)

@@ -13,6 +13,7 @@
 #include <list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "entities/Entity.h"
 
@@ -44,6 +45,9 @@ public:
     void DrawAll(float camX, float camY, float zoom);
 
     int Size() const { return static_cast<int>(entities_.size()); }
+    // Replaces out's contents by the entities in list order (for a pass that must not see entities
+    // added while it runs).
+    void Collect(std::vector<Entity*>& out) const;
 
     // Every entity forgets its links to gone.
     void ForgetEntity(const Entity* gone);
