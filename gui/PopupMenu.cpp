@@ -117,6 +117,9 @@ int PopupMenu(const char* itemText, DIALOG* owner)
         }
         buttons = gui::MouseButtons();
     }
+    // The row under the mouse as the button went down: a slow frame may have drawn an older one.
+    if (!escaped)
+        hovered = menu.RowAt(gui::MouseX(), gui::MouseY(), rows);
     if (!(buttons & 2))
         rest(100);
     gui::WaitForMouseRelease(1);

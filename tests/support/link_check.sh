@@ -12,7 +12,11 @@ for program in "$@"; do
         echo "$name needs: $libraries"
         clean=0
     fi
-    rl_code="$(nm -C --defined-only "$program" | grep -cE ' rl::')"
+    # Symbols of namespace rl itself: its functions, variables, vtables and type information (a
+    # template of another library instantiated with an rl type, such as a typed load returning
+    # rl::Bitmap*, is not rendering-layer code).
+    rl_code="$(nm -C --defined-only "$program" | cut -d' ' -f3- |
+               grep -cE '^((vtable|typeinfo|typeinfo name) for )?rl::[A-Za-z0-9_:~]+(\(|$)')"
     if [ "$rl_code" -gt 0 ]; then
         echo "$name holds $rl_code rl:: symbols"
         clean=0
