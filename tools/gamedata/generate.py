@@ -20,6 +20,7 @@ import characters    # noqa: E402
 import entities      # noqa: E402
 import fileio        # noqa: E402
 import gui           # noqa: E402
+import levels        # noqa: E402
 import skeleton      # noqa: E402
 import sounds        # noqa: E402
 import tiles         # noqa: E402
@@ -100,8 +101,8 @@ def generate():
                 fileio.write_png(out(stem + '.png'), im)
                 bone.skin = ('../Game Data/' + stem + '.png', offx, offy)
         skeleton.write_skeleton(rig, out('Skeletons/' + file_name))
-    keep = out('Levels/.gitkeep')
-    open(keep, 'w').close()
+    print('levels')
+    levels.write(out('Levels/Jungle'))
 
 
 # ----------------------------------------------------------------------------------------------
@@ -174,8 +175,7 @@ def check():
             raw = fh.read()
         if raw.count(b'\n') != raw.count(b'\r\n'):
             problems.append('%s: not every line ends in CR LF' % file_name)
-    if not os.path.isdir(os.path.join(DATA, 'Levels')):
-        problems.append('no Levels folder')
+    problems += levels.check(os.path.join(DATA, 'Levels', 'Jungle'))
     for p in problems:
         print('PROBLEM:', p)
     print('checked: %d tiles (%d animated), %d skeletons, %d strips' % (n, animated, len(REQUIRED), len(STRIPS)))
