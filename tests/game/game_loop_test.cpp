@@ -1,5 +1,5 @@
 // The game loop: the order of a tick, collisions both ways, removal with links cleared, spawning
-// during a tick, and the bounded catch-up after a stall.
+// during a tick, and the bounded catch-up after a stall; where the view looks.
 
 #include "game/GameLoop.h"
 
@@ -14,6 +14,7 @@
 
 #include "core/Random.h"
 #include "entities/EntityList.h"
+#include "game/CameraView.h"
 #include "level/TileGrid.h"
 
 namespace {
@@ -203,3 +204,27 @@ TEST_F(GameLoopTest, TheSweepFindsTheSamePairsAsComparingEveryTwoBoxes)
 }
 
 } // namespace
+
+// The view centres on its focus but never shows beyond the level's edges.
+TEST(CameraViewTest, CentresOnTheFocusInsideTheLevel)
+{
+    TileGrid level;
+    level.Build(100, 20);   // 6400 x 1280 pixels
+    struct Case {
+        float x, y, zoom;
+        float camX, camY;
+    } const cases[] = {
+        {1000, 640, 1, 600, 340},      // centred
+        {100, 100, 1, 0, 0},           // near the top-left corner
+        {6390, 1270, 1, 5600, 680},    // near the bottom-right corner
+        {1000, 640, 0.5f, 100, 20},    // half size: 3200 x 640 pixels on screen
+        {6000, 100, 0.2f, 480, 0},     // a fifth: 1280 x 256, shorter than the window
+    };
+    for (const Case& c : cases) {
+        CameraView view;
+        view.zoom = c.zoom;
+        view.FocusOn(c.x, c.y, level);
+        EXPECT_FLOAT_EQ(view.camX, c.camX) << c.x << "," << c.y << " x" << c.zoom;
+        EXPECT_FLOAT_EQ(view.camY, c.camY) << c.x << "," << c.y << " x" << c.zoom;
+    }
+}
