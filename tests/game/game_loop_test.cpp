@@ -15,6 +15,7 @@
 #include "core/Random.h"
 #include "entities/EntityList.h"
 #include "game/CameraView.h"
+#include "game/PlaySession.h"
 #include "level/TileGrid.h"
 
 namespace {
@@ -204,6 +205,72 @@ TEST_F(GameLoopTest, TheSweepFindsTheSamePairsAsComparingEveryTwoBoxes)
 }
 
 } // namespace
+
+// Who plays: "E_Player" wins over the first PLAYER; a level without one says why in message lines.
+TEST_F(GameLoopTest, ThePlayerIsFoundByNameFirstThenByType)
+{
+    struct Case {
+        std::vector<std::pair<std::string, std::string>> entities;   // name, type
+        std::string player;                                         // "" = none
+        std::string problemStart;
+    } const cases[] = {
+        {{{"A", "PLAYER"}, {"E_Player", "PLAYER"}}, "E_Player", ""},
+        {{{"Hero", "CUPCAKE"}, {"Other", "PLAYER"}, {"Third", "PLAYER"}}, "Other", ""},
+        {{{"E_Player", "CAMERA"}}, "E_Player", ""},
+        {{{"Cake", "CUPCAKE"}}, "", "This level has no player."},
+        {{}, "", "This level has no player."},
+        {{{"SNOWMAN TANK", "SNOWMAN TANK"}, {"Snowman", "SNOWMAN"}}, "", "This level has a snowman tank"},
+    };
+    for (const Case& c : cases) {
+        EntityList entities;
+        for (const auto& [name, type] : c.entities)
+            entities.Add(std::make_unique<Probe>(journal, name))->type = type;
+        const Entity* player = FindPlayer(entities);
+        EXPECT_EQ(player ? player->name : "", c.player);
+        const PlayProblem problem = CheckPlayable(entities);
+        EXPECT_EQ(problem.line1, c.problemStart);
+        EXPECT_EQ(problem.Any(), !c.problemStart.empty());
+        for (const std::string* line : {&problem.line1, &problem.line2, &problem.line3})
+            EXPECT_LT(line->size(), 50u) << *line;   // a message box line holds 49 characters
+    }
+}
+
+// A session steers the player, gives the main camera (not the BossCam) the player to chase, makes
+// its list the current game list, forgets a player that leaves, and gives the old list back.
+TEST_F(GameLoopTest, ASessionSteersThePlayerAndFollowsItsCamera)
+{
+    EntityList entities;
+    level.Build(100, 20);
+    Entity* boss = entities.Add(std::make_unique<Probe>(journal, "BossCam", 3000, 100));
+    boss->type = "CAMERA";
+    Entity* camera = entities.Add(std::make_unique<Probe>(journal, "Main Camera", 0, 0));
+    camera->type = "CAMERA";
+    Probe* player = static_cast<Probe*>(entities.Add(std::make_unique<Probe>(journal, "E_Player", 2000, 640)));
+    player->type = "PLAYER";
+    {
+        PlaySession session(entities, &level, 800, 600);
+        EXPECT_EQ(CurrentGameList(), &entities);
+        EXPECT_TRUE(player->active);
+        EXPECT_EQ(session.Camera(), camera);
+        EXPECT_EQ(camera->owner, player);
+        EXPECT_EQ(boss->owner, nullptr);
+        session.Start(0);
+        // Probe boxes are -10..10: the view centres on the camera, which starts on the player.
+        EXPECT_FLOAT_EQ(session.View().camX, 2000 - 400);
+        EXPECT_FLOAT_EQ(session.View().camY, 640 - 300);
+
+        camera->x = 2500;
+        EXPECT_EQ(session.Advance(100), 3);
+        EXPECT_FLOAT_EQ(session.View().camX, 2500 - 400);
+
+        player->onThink = [](Probe& self) { self.flags = ENT_DEAD; };
+        session.Advance(200);
+        EXPECT_EQ(session.Player(), nullptr);
+        EXPECT_EQ(entities.GetEntity(std::string("E_Player")), nullptr);
+        EXPECT_EQ(camera->owner, nullptr);
+    }
+    EXPECT_EQ(CurrentGameList(), &list);
+}
 
 // The view centres on its focus but never shows beyond the level's edges.
 TEST(CameraViewTest, CentresOnTheFocusInsideTheLevel)
