@@ -1,6 +1,7 @@
 #include "entities/Entity.h"
 
 #include <allegro.h>
+#include <cmath>
 #include <cstdlib>
 
 #include "core/Log.h"
@@ -43,6 +44,14 @@ bool Entity::Load(std::istream& file)
 }
 
 void Entity::OnCollide(Entity*) {}
+
+Entity::Position Entity::MoveBy(float dt)
+{
+    const Position old {std::ceil(x), std::ceil(y)};
+    x += velX * dt;
+    y += velY * dt;
+    return old;
+}
 
 void Entity::ForgetEntity(const Entity* gone)
 {

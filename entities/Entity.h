@@ -60,6 +60,12 @@ public:
     // are the position before the move, each taken to its ceiling. Returns kBlocked* bits; also
     // keeps ENT_AIRBORNE. Does nothing (0) while collidesWithLevel is false or without a level.
     int CollideWithLevel(const TileGrid* level, float oldX, float oldY);
+    // The move of one time step: x and y grow by velocity x dt. Returns where the entity was, each
+    // coordinate taken to its ceiling, as CollideWithLevel wants it.
+    struct Position {
+        float x, y;
+    };
+    Position MoveBy(float dt);
 
     // While the B key is held: the collision box as a translucent red rectangle at screen
     // (x - camX + boxLeft, y - camY + boxTop), not scaled by the zoom.
