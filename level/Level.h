@@ -7,8 +7,8 @@
 // current tileset folder; a folder set later (as a loaded file does) takes effect at the next
 // MakeNew.
 //
-// Sections: Level.cpp (creation, destruction, cells), LevelDraw.cpp (drawing; the only part that
-// needs the screen).
+// Sections: Level.cpp (creation, destruction, cells), LevelFile.cpp (the level file),
+// LevelDraw.cpp (drawing; the only part that needs the screen).
 
 #include <cstdint>
 #include <memory>
@@ -18,6 +18,8 @@
 #include "level/TileGrid.h"
 #include "level/TileSet.h"
 
+struct PACKFILE;
+
 class Level : public TileGrid {
 public:
     static constexpr int kMaxSize = 300;                // columns and rows MakeNew accepts
@@ -26,7 +28,21 @@ public:
 
     // No grid, background or tileset yet, the default tileset folder; then MakeNew (width, height).
     Level(int width, int height);
+    // The same start without a grid, then Load (file). A file that cannot be read leaves the level
+    // without a grid.
+    explicit Level(PACKFILE* file);
     ~Level() override;
+
+    // The level file (LevelFile.cpp): version 2, width, height, both layers' tile numbers and flags
+    // cell by cell, column by column, then the 512-byte tileset folder field; little-endian 32-bit
+    // numbers. Save returns the number of write problems (0: all written); a level without a grid
+    // is refused (1) and writes nothing.
+    int Save(PACKFILE* file) const;
+    // Replaces the grid by the file's and returns the number of read problems (0: all read). A
+    // wrong version is shown in an alert; it and a size outside 1 ... kMaxSize are refused before
+    // anything is built, leaving the level as it was (1). A file cut short still gives a level of
+    // the stored size, the missing cells empty.
+    int Load(PACKFILE* file);
 
     // Builds a fresh empty width x height level (destroying the current one first). Sizes outside
     // 1 ... kMaxSize are refused: the level stays as it was.

@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
-# Fuzzes the skeleton file reader with libFuzzer under AddressSanitizer for a bounded time.
-# Usage: fuzz-skeleton.sh [seconds] [--merge]
+# Fuzzes a file reader with libFuzzer under AddressSanitizer for a bounded time: the skeleton
+# reader, or with "level" first, the level reader.
+# Usage: fuzz-skeleton.sh [level] [seconds] [--merge]
 #   seconds   how long to run (default 60)
-#   --merge   afterwards, add the inputs that found new paths to tests/skeleton/corpus (minimised);
+#   --merge   afterwards, add the inputs that found new paths to tests/<reader>/corpus (minimised);
 #             the ordinary test suite replays that folder
-# Builds with clang-14 in build-fuzz/; new inputs collect in build-fuzz/skeleton-corpus/, crashes
-# in build-fuzz/skeleton-crashes/.
+# Builds with clang-14 in build-fuzz/; new inputs collect in build-fuzz/<reader>-corpus/, crashes
+# in build-fuzz/<reader>-crashes/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+reader=skeleton
+max_len=8192
+if [ "${1:-}" = "level" ]; then
+    reader=level
+    max_len=65536   # the shipped level is 37 KB
+    shift
+fi
 seconds="${1:-60}"
 merge="${2:-}"
 
@@ -20,21 +28,21 @@ if [ ! -f "$dir/build.ninja" ]; then
         -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address -fno-omit-frame-pointer" \
         -DMARL_FUZZ=ON -DMARL_BENCHMARKS=OFF >/dev/null
 fi
-ninja -C "$dir" -j2 skeleton_fuzz
+ninja -C "$dir" -j2 "${reader}_fuzz"
 
-mkdir -p "$dir/skeleton-corpus" "$dir/skeleton-crashes"
+mkdir -p "$dir/$reader-corpus" "$dir/$reader-crashes"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-fuzzer="$PWD/$dir/bin/skeleton_fuzz"
-corpus="$PWD/$dir/skeleton-corpus"
-seeds="$PWD/tests/skeleton/corpus"
-crashes="$PWD/$dir/skeleton-crashes/"
-# Inputs name skin files; they are looked for in an empty folder of our own.
+fuzzer="$PWD/$dir/bin/${reader}_fuzz"
+corpus="$PWD/$dir/$reader-corpus"
+seeds="$PWD/tests/$reader/corpus"
+crashes="$PWD/$dir/$reader-crashes/"
+# Inputs name skin files and tileset folders; they are looked for in an empty folder of our own.
 cd "$work"
 export ASAN_OPTIONS="detect_leaks=1"
-"$fuzzer" -max_total_time="$seconds" -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
+"$fuzzer" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix="$crashes" -print_final_stats=1 "$corpus" "$seeds"
 
 if [ "$merge" = "--merge" ]; then
-    "$fuzzer" -merge=1 -max_len=8192 "$seeds" "$corpus"
+    "$fuzzer" -merge=1 -max_len="$max_len" "$seeds" "$corpus"
 fi
