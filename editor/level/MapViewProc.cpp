@@ -1,0 +1,224 @@
+#include "editor/level/MapViewProc.h"
+
+#include <atomic>
+#include <set>
+#include <utility>
+
+#include "editor/level/EntityPlacement.h"
+#include "editor/level/LevelFileCommands.h"
+#include "editor/level/LevelEditorState.h"
+#include "editor/level/MapMath.h"
+#include "entities/Entity.h"
+#include "entities/EntityList.h"
+#include "gui/GuiDraw.h"
+#include "level/Level.h"
+#include "rl/Canvas.h"
+#include "rl/Colour.h"
+#include "rl/Ellipse.h"
+
+namespace {
+
+const rl::Colour kHoverFrame(237 / 255.0f, 191 / 255.0f, 24 / 255.0f, 1);
+const rl::Colour kEntityMark(0.7f, 0, 0, 0.4f);
+
+std::atomic<bool> g_quitRequested {false};
+
+// What one press of the mouse does to the cells it reaches.
+enum class CellAction { SetSolid, ClearSolid, Paint, Clear };
+
+void Apply(CellAction action, int cx, int cy)
+{
+    Level* level = g_LevelEditor.level.get();
+    if (!level || !level->Contains(cx, cy))
+        return;
+    const int layer = g_LevelEditor.editLayer;
+    switch (action) {
+    case CellAction::SetSolid: level->SetFlags(cx, cy, level->GetFlags(cx, cy) | 1); break;
+    case CellAction::ClearSolid: level->SetFlags(cx, cy, 0); break;
+    case CellAction::Paint: {
+        const int n = PaletteTileNumber(g_LevelEditor.paletteFirstRow, g_LevelEditor.paletteSelectionX,
+                                        g_LevelEditor.paletteSelectionY);
+        if (n >= 0)
+            level->SetTile(cx, cy, n, layer);
+        break;
+    }
+    case CellAction::Clear:
+        level->SetTile(cx, cy, 0, layer);
+        level->SetFlags(cx, cy, 0);
+        break;
+    }
+}
+
+MapCell LevelCellUnderMouse(const DIALOG* d, MapCell* viewCell)
+{
+    const MapCell cell = ViewCellAt(gui::MouseX(), gui::MouseY(), d->x, d->y, g_LevelEditor.zoom);
+    if (viewCell)
+        *viewCell = cell;
+    return {cell.x + g_LevelEditor.scrollX, cell.y + g_LevelEditor.scrollY};
+}
+
+// One stroke: the cell under the press, then every cell the mouse crosses until the buttons are
+// released, each changed once.
+int PaintStroke(DIALOG* d)
+{
+    const int buttons = gui::MouseButtons();
+    const bool control = key[KEY_LCONTROL];
+    CellAction action;
+    if (buttons & 1)
+        action = control ? CellAction::SetSolid : CellAction::Paint;
+    else if (buttons & 2)
+        action = control ? CellAction::ClearSolid : CellAction::Clear;
+    else
+        return D_O_K;
+    const int held = buttons & 3;
+
+    MapCell viewCell;
+    MapCell last = LevelCellUnderMouse(d, &viewCell);
+    g_LevelEditor.hoveredX = viewCell.x;
+    g_LevelEditor.hoveredY = viewCell.y;
+    std::set<std::pair<int, int>> done {{last.x, last.y}};
+    Apply(action, last.x, last.y);
+    broadcast_dialog_message(MSG_DRAW, 0);
+    while (gui::MouseButtons() & held) {
+        const MapCell now = LevelCellUnderMouse(d, &viewCell);
+        if (!(now == last)) {
+            for (const MapCell& cell : CellsBetween(last, now))
+                if (done.insert({cell.x, cell.y}).second)
+                    Apply(action, cell.x, cell.y);
+            last = now;
+            g_LevelEditor.hoveredX = viewCell.x;
+            g_LevelEditor.hoveredY = viewCell.y;
+        }
+        broadcast_dialog_message(MSG_DRAW, 0);
+        rest(1);
+    }
+    return D_O_K;
+}
+
+MapPoint MouseWorldPoint(const DIALOG* d)
+{
+    return WorldPointAt(gui::MouseX(), gui::MouseY(), d->x, d->y, g_LevelEditor.zoom, g_LevelEditor.scrollX,
+                        g_LevelEditor.scrollY);
+}
+
+int EntityClick(DIALOG* d)
+{
+    const int buttons = gui::MouseButtons();
+    const MapPoint at = MouseWorldPoint(d);
+    if (buttons & 1) {
+        // A click on a placed entity picks it (a double click names it) rather than stacking a
+        // new one on it.
+        if (!g_LevelEditor.entities || !g_LevelEditor.entities->GetEntityAt(at.x, at.y))
+            PlaceEntity(at.x, at.y);
+        broadcast_dialog_message(MSG_DRAW, 0);
+    } else if ((buttons & 2) && g_LevelEditor.entities) {
+        if (Entity* entity = g_LevelEditor.entities->GetEntityAt(at.x, at.y))
+            g_LevelEditor.entities->Remove(entity);
+    }
+    gui::WaitForMouseRelease();
+    // Answered without a redraw request, so the dialog engine can still see a double click.
+    broadcast_dialog_message(MSG_DRAW, 0);
+    return D_O_K;
+}
+
+void DrawEntityCursor(int vx, int vy)
+{
+    const float zoom = g_LevelEditor.zoom;
+    if (g_LevelEditor.prototypes)
+        if (Entity* prototype = g_LevelEditor.prototypes->GetEntity(g_LevelEditor.selectedType))
+            prototype->Draw(static_cast<float>(-gui::MouseX()), static_cast<float>(-gui::MouseY()), zoom);
+    if (!g_LevelEditor.entities)
+        return;
+    const MapPoint at = WorldPointAt(gui::MouseX(), gui::MouseY(), vx, vy, zoom, g_LevelEditor.scrollX,
+                                     g_LevelEditor.scrollY);
+    const Entity* hovered = g_LevelEditor.entities->GetEntityAt(at.x, at.y);
+    if (!hovered)
+        return;
+    const float centreX = hovered->x + (hovered->boxLeft + hovered->boxRight) / 2.0f;
+    const float centreY = hovered->y + (hovered->boxTop + hovered->boxBottom) / 2.0f;
+    const float screenX = (centreX - 64.0f * g_LevelEditor.scrollX) * zoom + static_cast<float>(vx);
+    const float screenY = (centreY - 64.0f * g_LevelEditor.scrollY) * zoom + static_cast<float>(vy);
+    const float radius = static_cast<float>(hovered->boxRight - hovered->boxLeft) * zoom;
+    rl::Ellipse(screenX, screenY, radius, radius).Draw(kEntityMark);
+}
+
+int Idle()
+{
+    if (g_quitRequested.exchange(false)) {
+        const int answer = ExitCommand();
+        g_quitRequested = false;   // close clicks made while the question was open were answered by it
+        if (answer == D_CLOSE)
+            return D_CLOSE;
+    }
+    return D_REDRAW;
+}
+
+} // namespace
+
+void RequestLevelEditorQuit() { g_quitRequested = true; }
+
+void DrawMap(int x, int y, int w, int h)
+{
+    Level* level = g_LevelEditor.level.get();
+    const float zoom = g_LevelEditor.zoom;
+    const int scrollX = static_cast<int>(64 * g_LevelEditor.scrollX * zoom);
+    const int scrollY = static_cast<int>(64 * g_LevelEditor.scrollY * zoom);
+    rl::Canvas::SetClipping(x, y, w, h);
+    if (level) {
+        level->DrawLayer(w, h, 0, 0, x, y, zoom, 0, 1);
+        if (g_LevelEditor.showLayer1)
+            level->DrawLayer(w, h, scrollX, scrollY, x, y, zoom, 1);
+    }
+    if (g_LevelEditor.entities)
+        g_LevelEditor.entities->DrawAll(static_cast<float>(scrollX - x), static_cast<float>(scrollY - y), zoom);
+    if (g_LevelEditor.editLayer == kEditEntities)
+        DrawEntityCursor(x, y);
+    if (level) {
+        if (g_LevelEditor.showLayer2)
+            level->DrawLayer(w, h, scrollX, scrollY, x, y, zoom, 2);
+        if (key[KEY_LCONTROL])
+            level->DrawFlagOverlay(w, h, scrollX, scrollY, x, y, zoom);
+    }
+    if (g_LevelEditor.showLayer1 || g_LevelEditor.showLayer2)
+        gui::OutlineRect(static_cast<int>(x + 64 * zoom * g_LevelEditor.hoveredX + 2),
+                         static_cast<int>(y + 64 * zoom * g_LevelEditor.hoveredY + 2), static_cast<int>(60 * zoom),
+                         static_cast<int>(60 * zoom), 2, 3, kHoverFrame);
+    rl::Canvas::RestoreClipping();
+}
+
+int MapViewProc(int message, DIALOG* d, int c)
+{
+    switch (message) {
+    case MSG_DRAW:
+        DrawMap(d->x, d->y, d->w, d->h);
+        return D_O_K;
+    case MSG_CLICK:
+        if (g_LevelEditor.editLayer == kEditEntities)
+            return EntityClick(d);
+        return PaintStroke(d);
+    case MSG_DCLICK:
+        if (g_LevelEditor.editLayer == kEditEntities && g_LevelEditor.entities) {
+            gui::WaitForMouseRelease();
+            const MapPoint at = MouseWorldPoint(d);
+            if (Entity* entity = g_LevelEditor.entities->GetEntityAt(at.x, at.y)) {
+                NameEntity(*entity);
+                return D_REDRAW;
+            }
+        }
+        return D_O_K;
+    case MSG_WANTFOCUS:
+    case MSG_GOTMOUSE:
+        return D_WANTFOCUS;
+    case MSG_IDLE:
+        return Idle();
+    case MSG_XCHAR:
+        if (Scancode(c) == KEY_ESC) {
+            RequestLevelEditorQuit();
+            return D_USED_CHAR;
+        }
+        return D_O_K;
+    default:
+        (void)c;
+        return D_O_K;
+    }
+}
