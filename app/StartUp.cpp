@@ -5,6 +5,7 @@
 #include "core/Clock.h"
 #include "core/Log.h"
 #include "core/Paths.h"
+#include "entities/BuiltInEntities.h"
 #include "entities/ScreenPainter.h"
 #include "resources/MARLPlugin.h"
 #include "resources/RLBMPPlugin.h"
@@ -73,10 +74,12 @@ int RunProgram(const ProgramSettings& settings, const std::function<void()>& loo
     OpenLog();
     StartRenderingLayer(settings);
     CreateResourceManager(plugins);
+    CreateEntityRegistry();
     InstallClockTimer();
 
     loop();
 
+    DestroyEntityRegistry();
     DestroyResourceManager();
     CloseLog();
     return 0;

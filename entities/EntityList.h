@@ -10,12 +10,16 @@
 // One list at a time is the current game list, where entities put what they spawn (bullets,
 // snowballs, explosions). A list that is destroyed stops being the current game list first.
 
+#include <istream>
 #include <list>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "entities/Entity.h"
+
+struct PACKFILE;
 
 class EntityList {
 public:
@@ -48,6 +52,21 @@ public:
     // Replaces out's contents by the entities in list order (for a pass that must not see entities
     // added while it runs).
     void Collect(std::vector<Entity*>& out) const;
+
+    // The entity list file: a seven-line header ending with the count, then for each entity an
+    // empty line and its four-line record (type, name, x, y). Entities whose type is not a
+    // registered ID are left out, as they could not be made again. False when the stream failed.
+    bool Save(std::ostream& file) const;
+    // Appends the entities of an entity list file, each made through the registry by its type. A
+    // record of an unknown type is skipped. Reading stops at the end of the file, whatever the
+    // count says; a file that ends inside a record gives false (the entities read so far stay).
+    bool Load(std::istream& file);
+    // The same over an open packfile (the level's files are packfiles). The level and its entity
+    // file are saved as a pair through temporary files by SaveLevelFiles.
+    bool Save(PACKFILE* file) const;
+    bool Load(PACKFILE* file);
+    // Load from the named file; false when it cannot be opened.
+    bool LoadFile(const std::string& path);
 
     // Every entity forgets its links to gone.
     void ForgetEntity(const Entity* gone);
