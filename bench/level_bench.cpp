@@ -5,7 +5,12 @@
 // CPU time, which is our own loop plus handing the quads to the GL driver (the driver's rendering
 // threads are not counted). The frame is flipped outside the timed part. BM_DrawLayerEmpty draws a
 // level of empty cells: the cost of our own visiting of the cells without any drawing.
+//
+// BM_MapView draws the level editor's whole map view (backdrop, both layers in their batches, the
+// hovered cell's frame) for a 300 x 300 and a 50 x 50 level with every cell of both layers filled:
+// the time should follow the cells shown, not the level's size.
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -15,6 +20,8 @@
 
 #include <allegro.h>
 
+#include "editor/level/LevelEditorState.h"
+#include "editor/level/MapViewProc.h"
 #include "entities/Entity.h"
 #include "level/Level.h"
 #include "resources/RLBMPPlugin.h"
@@ -84,11 +91,23 @@ struct DrawingSetUp {
         for (int x = 0; x < 300; ++x)
             for (int y = 0; y < 300; ++y)
                 level->SetTile(x, y, 1 + (x + y) % 4, 1);
+        for (int size : {300, 50}) {
+            auto& full = size == 300 ? fullLevel : smallLevel;
+            full = std::make_unique<Level>(size, size);
+            for (int x = 0; x < size; ++x)
+                for (int y = 0; y < size; ++y) {
+                    full->SetTile(x, y, 1 + (x + y) % 4, 1);
+                    full->SetTile(x, y, 1 + (x * 3 + y) % 4, 2);
+                }
+        }
     }
     ~DrawingSetUp()
     {
         level.reset();
         emptyLevel.reset();
+        fullLevel.reset();
+        smallLevel.reset();
+        g_LevelEditor.Clear();
         g_ResourceManager = nullptr;
         std::error_code ignored;
         std::filesystem::remove_all(root, ignored);
@@ -106,6 +125,8 @@ struct DrawingSetUp {
     ResourceManager manager;
     std::unique_ptr<Level> level;        // a tile in every cell
     std::unique_ptr<Level> emptyLevel;   // every cell empty
+    std::unique_ptr<Level> fullLevel;    // 300 x 300, both layers filled
+    std::unique_ptr<Level> smallLevel;   // 50 x 50, both layers filled
 };
 
 DrawingSetUp& Drawing()
@@ -132,5 +153,29 @@ BENCHMARK(BM_DrawLayer)->Arg(2)->Arg(10)->Unit(benchmark::kMicrosecond);
 
 void BM_DrawLayerEmpty(benchmark::State& state) { DrawLayerOf(state, *Drawing().emptyLevel); }
 BENCHMARK(BM_DrawLayerEmpty)->Arg(2)->Arg(10)->Unit(benchmark::kMicrosecond);
+
+// Arguments: the level's size (300 or 50) and the zoom in tenths. The view looks at the middle of
+// the level where it can (a 50 x 50 level at zoom 0.2 is smaller than the view and shows from its
+// corner, the rest of the view yellow: as many cells drawn either way).
+void BM_MapView(benchmark::State& state)
+{
+    DrawingSetUp& setUp = Drawing();
+    const int size = static_cast<int>(state.range(0));
+    std::unique_ptr<Level>& level = size == 300 ? setUp.fullLevel : setUp.smallLevel;
+    g_LevelEditor.level = std::move(level);
+    g_LevelEditor.zoom = static_cast<float>(state.range(1)) / 10.0f;
+    const int shownColumns = static_cast<int>(704 / (64 * g_LevelEditor.zoom));
+    g_LevelEditor.scrollX = g_LevelEditor.scrollY = std::max(0, (size - shownColumns) / 2);
+    for (auto _ : state) {
+        DrawMap(20, 30, 704, 512);
+        state.PauseTiming();
+        rl::Canvas::Refresh();
+        state.ResumeTiming();
+    }
+    level = std::move(g_LevelEditor.level);
+    state.SetLabel(std::to_string(size) + " x " + std::to_string(size) + ", zoom " +
+                   std::to_string(g_LevelEditor.zoom).substr(0, 3));
+}
+BENCHMARK(BM_MapView)->Args({300, 10})->Args({50, 10})->Args({300, 2})->Args({50, 2})->Unit(benchmark::kMillisecond);
 
 } // namespace

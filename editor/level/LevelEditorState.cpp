@@ -2,6 +2,7 @@
 
 #include "entities/EntityList.h"
 #include "level/Level.h"
+#include "level/LevelBatch.h"
 
 LevelEditorState g_LevelEditor;
 
@@ -22,5 +23,6 @@ void LevelEditorState::Clear()
     prototypes.reset();
     level.reset();
     palette.reset();
+    mapBatch.reset();
     *this = LevelEditorState {};
 }

@@ -13,6 +13,7 @@
 
 class EntityList;
 class Level;
+class LevelBatch;
 
 // The edit layer list's choices.
 constexpr int kEditBackLayer = 1;
@@ -24,6 +25,7 @@ struct LevelEditorState {
     std::unique_ptr<EntityList> entities;     // the level's entities; the current game list
     std::unique_ptr<Level> palette;           // the tileset laid out 11 tiles a row
     std::unique_ptr<EntityList> prototypes;   // one entity of each registered type
+    std::unique_ptr<LevelBatch> mapBatch;     // the map's layers in one batch (made when first drawn)
 
     float zoom = 1.0f;
     int scrollX = 0, scrollY = 0;             // the level cell at the map's top-left corner

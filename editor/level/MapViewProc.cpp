@@ -12,6 +12,7 @@
 #include "entities/EntityList.h"
 #include "gui/GuiDraw.h"
 #include "level/Level.h"
+#include "level/LevelBatch.h"
 #include "rl/Canvas.h"
 #include "rl/Colour.h"
 #include "rl/Ellipse.h"
@@ -164,10 +165,12 @@ void DrawMap(int x, int y, int w, int h)
     const int scrollX = static_cast<int>(64 * g_LevelEditor.scrollX * zoom);
     const int scrollY = static_cast<int>(64 * g_LevelEditor.scrollY * zoom);
     rl::Canvas::SetClipping(x, y, w, h);
+    if (!g_LevelEditor.mapBatch)
+        g_LevelEditor.mapBatch = std::make_unique<LevelBatch>();
     if (level) {
         level->DrawLayer(w, h, 0, 0, x, y, zoom, 0, 1);
         if (g_LevelEditor.showLayer1)
-            level->DrawLayer(w, h, scrollX, scrollY, x, y, zoom, 1);
+            g_LevelEditor.mapBatch->DrawLayer(*level, w, h, scrollX, scrollY, x, y, zoom, 1);
     }
     if (g_LevelEditor.entities)
         g_LevelEditor.entities->DrawAll(static_cast<float>(scrollX - x), static_cast<float>(scrollY - y), zoom);
@@ -175,7 +178,7 @@ void DrawMap(int x, int y, int w, int h)
         DrawEntityCursor(x, y);
     if (level) {
         if (g_LevelEditor.showLayer2)
-            level->DrawLayer(w, h, scrollX, scrollY, x, y, zoom, 2);
+            g_LevelEditor.mapBatch->DrawLayer(*level, w, h, scrollX, scrollY, x, y, zoom, 2);
         if (key[KEY_LCONTROL])
             level->DrawFlagOverlay(w, h, scrollX, scrollY, x, y, zoom);
     }

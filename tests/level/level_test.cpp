@@ -2,6 +2,7 @@
 // changed and drawn, and what was drawn read back as pixels.
 
 #include "level/Level.h"
+#include "level/LevelBatch.h"
 
 #include <filesystem>
 #include <memory>
@@ -514,6 +515,55 @@ TEST_F(LevelScreenTest, PaletteRowsDrawUnscaledFromColumnZero)
     EXPECT_EQ(ColourName(Pixel(710, 10)), ColourName(kYellow));    // column 11
     EXPECT_EQ(ColourName(Pixel(10, 130)), ColourName(kYellow));    // row 3
     EXPECT_EQ(ColourName(Pixel(10, 10)), ColourName(TileColour(2)));
+}
+
+} // namespace
+
+namespace {
+
+// ---- Batched drawing ----------------------------------------------------------------------------
+
+TEST_F(LevelScreenTest, BatchedLayersDrawEveryPixelAsSingleTilesDo)
+{
+    WriteTiles(5);
+    // Tile 5: a picture with a left and a right half and a see-through stripe; tile 6: two frames.
+    ASSERT_TRUE(WritePng(TileStem(kTileFolder, 5) + "-a-00.png", 64, 64, [](int x, int y) {
+        return y > 40 && y < 48 ? Argb(0, 0, 0, 0) : x < 20 ? Rgb(250, 10, 10) : Rgb(10, 10, 250);
+    }));
+    WriteTileFrame(kTileFolder, 6, 'a', 0, Rgb(90, 90, 90));
+    WriteTileFrame(kTileFolder, 6, 'a', 1, Rgb(160, 160, 20));
+    level = std::make_unique<Level>(40, 30);
+    for (int x = 0; x < 40; ++x)
+        for (int y = 0; y < 30; ++y) {
+            level->SetTile(x, y, (x * 3 + y) % 7, 1);
+            level->SetTile(x, y, (x + y) % 11 == 0 ? 5 : 0, 2);
+        }
+    level->GetTile(3, 3, 1)->tileNumber = 99;   // cannot draw: white
+    level->GetTileSet()->drawModes[5] = 1;
+    LevelBatch batch;
+    struct Case {
+        float zoom;
+        int scrollX, scrollY, which;
+    } cases[] = {{1, 0, 0, 1}, {1, 70, 33, 2}, {0.2f, 0, 0, 1}, {0.3f, 17, 5, 1}, {0.55f, 300, 200, 2},
+                 {2, 1000, 640, 1}, {1.37f, 2200, 1500, 1}, {0.01f, 0, 0, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("zoom " + std::to_string(c.zoom) + " scroll " + std::to_string(c.scrollX));
+        rl::Canvas::Fill(0, 0, 0, 1);
+        level->DrawLayer(704, 512, c.scrollX, c.scrollY, 20, 30, c.zoom, c.which);
+        const std::vector<uint32_t> single = rl::Canvas::ReadPixels(0, 0, 800, 600);
+        rl::Canvas::Fill(0, 0, 0, 1);
+        batch.DrawLayer(*level, 704, 512, c.scrollX, c.scrollY, 20, 30, c.zoom, c.which);
+        const std::vector<uint32_t> batched = rl::Canvas::ReadPixels(0, 0, 800, 600);
+        ASSERT_EQ(single.size(), batched.size());
+        size_t differing = 0, first = 0;
+        for (size_t i = 0; i < single.size(); ++i)
+            if (!Near(single[i], batched[i], 0) && differing++ == 0)
+                first = i;
+        EXPECT_EQ(differing, 0u) << "first at " << first % 800 << ", " << first / 800 << ": "
+                                 << ColourName(single[first]) << " drawn alone, " << ColourName(batched[first])
+                                 << " batched";
+    }
+    EXPECT_EQ(batch.Atlas().PictureCount(), 8);   // tiles 0 ... 6, tile 6 with two frames
 }
 
 } // namespace
