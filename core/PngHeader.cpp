@@ -64,7 +64,10 @@ std::string RefusalMessage(const Header& header, const std::string& fileName)
 std::string PictureRefusal(const std::string& fileName)
 {
     std::string refusal;
-    if (inputfile::Check(fileName, inputfile::kMaxPictureFileBytes, &refusal) != inputfile::Refusal::None)
+    const inputfile::Refusal check = inputfile::Check(fileName, inputfile::kMaxPictureFileBytes, &refusal);
+    if (check == inputfile::Refusal::Missing)
+        return "";   // the decoder says so in its own words
+    if (check != inputfile::Refusal::None)
         return refusal;
     return RefusalMessage(JudgeFile(fileName), fileName);
 }

@@ -38,7 +38,8 @@ Header JudgeFile(const std::string& fileName);
 std::string RefusalMessage(const Header& header, const std::string& fileName);
 
 // Everything a picture file must pass before a decoder opens it: a regular file within the picture
-// limit and, for a PNG, a header claiming a size we can hold. "" when it may be loaded, else why not.
+// limit and, for a PNG, a header claiming a size we can hold. "" when it may be loaded (or is not
+// there at all, which the decoder reports itself), else why not.
 std::string PictureRefusal(const std::string& fileName);
 
 } // namespace pngheader
