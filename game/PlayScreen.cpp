@@ -24,9 +24,11 @@ void PlayOnScreen(PlaySession& session, Level& level)
 {
     g_closeRequested = false;
     set_close_button_callback(RequestClose);
-    // Ticks run on the clock; frames need not come faster than the display shows them.
-    const int pacingBefore = rl::FramePacing();
-    rl::SetFramePacing(60);
+    // Ticks run on the clock; frames need not come faster than the display shows them. A program
+    // that paces its frames already (the level editor) keeps its own pacing.
+    const bool pace = rl::FramePacing() <= 0;
+    if (pace)
+        rl::SetFramePacing(60);
     clear_keybuf();
     while (!key[KEY_ESC] && !g_closeRequested) {
         session.Advance(ElapsedMs);
@@ -38,6 +40,7 @@ void PlayOnScreen(PlaySession& session, Level& level)
     while (key[KEY_ESC])
         rest(10);
     clear_keybuf();
-    rl::SetFramePacing(pacingBefore);
+    if (pace)
+        rl::SetFramePacing(0);
     set_close_button_callback(nullptr);
 }

@@ -5,5 +5,7 @@
 class Level;
 class PlaySession;
 
-// Returns when the player ends the session. The session must have been started (Start).
+// Returns when the player ends the session. The session must have been started (Start). The
+// window's close button ends the session too; afterwards it has no callback, so a program that had
+// one installs it again.
 void PlayOnScreen(PlaySession& session, Level& level);

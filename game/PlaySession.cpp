@@ -2,7 +2,10 @@
 
 #include <vector>
 
+#include "core/Log.h"
+#include "entities/E_Camera.h"
 #include "entities/EntityList.h"
+#include "entities/EntityRegistry.h"
 
 namespace {
 
@@ -52,6 +55,11 @@ PlaySession::PlaySession(EntityList& entities, const TileGrid* level, int viewWi
 
     player_ = FindPlayer(entities_);
     camera_ = FindMainCamera(entities_);
+    // A level without a camera of its own gets one for the player, so a BossCam still has a main
+    // camera to take over.
+    if (!camera_ && player_ && g_EntityRegistry && g_EntityRegistry->Has("CAMERA"))
+        camera_ = entities_.Add(g_EntityRegistry->Create("CAMERA", "Main Camera"));
+    SetMainCamera(dynamic_cast<E_Camera*>(camera_));
     if (player_)
         player_->active = true;
     if (camera_ && player_) {
@@ -60,15 +68,23 @@ PlaySession::PlaySession(EntityList& entities, const TileGrid* level, int viewWi
         camera_->y = player_->y;
     }
     loop_.onRemove = [this](const Entity* gone) {
+        // What leaves the game is worth a line, except the bullets and bursts that come and go
+        // by the dozen.
+        if (gone->type != "ENTITY" && gone->type != "BULLET")
+            LogText("Game: " + gone->name + " (" + gone->type + ") finished", 2);
         if (gone == player_)
             player_ = nullptr;
-        if (gone == camera_)
+        if (gone == camera_) {
             camera_ = nullptr;
+            SetMainCamera(nullptr);
+        }
     };
 }
 
 PlaySession::~PlaySession()
 {
+    if (MainCamera() == camera_)
+        SetMainCamera(nullptr);
     if (CurrentGameList() == &entities_)
         SetCurrentGameList(previousGameList_);
 }

@@ -31,7 +31,8 @@ PlayProblem CheckPlayable(const EntityList& entities);
 class PlaySession {
 public:
     // The level's entities must hold a player (CheckPlayable). The view follows the level's main
-    // camera, which is given the player to chase; without a camera it follows the player itself.
+    // camera, which is given the player to chase (a level without one gets one, made through the
+    // registry); while the session runs it is the main camera a BossCam takes over.
     PlaySession(EntityList& entities, const TileGrid* level, int viewWidth, int viewHeight);
     ~PlaySession();
     PlaySession(const PlaySession&) = delete;

@@ -3,6 +3,7 @@
 #include "editor/level/LevelFileCommands.h"
 #include "editor/level/MapMath.h"
 #include "editor/level/MapViewProc.h"
+#include "editor/level/PlayCommand.h"
 #include "editor/level/SideWidgets.h"
 #include "editor/level/TilePaletteProc.h"
 #include "gui/BasicWidgets.h"
@@ -50,6 +51,7 @@ MENU g_menu[] = {
 
 // Room for the entries others add (with the null record that ends the menu).
 MENU g_LevelViewMenu[8] = {
+    {Text("Play\tF5"), PlayLevelCommand, nullptr, 0, nullptr},
     {nullptr, nullptr, nullptr, 0, nullptr},
 };
 

@@ -8,6 +8,7 @@
 #include "editor/level/LevelFileCommands.h"
 #include "editor/level/LevelEditorState.h"
 #include "editor/level/MapMath.h"
+#include "editor/level/PlayCommand.h"
 #include "entities/Entity.h"
 #include "entities/EntityList.h"
 #include "gui/GuiDraw.h"
@@ -219,6 +220,8 @@ int MapViewProc(int message, DIALOG* d, int c)
             RequestLevelEditorQuit();
             return D_USED_CHAR;
         }
+        if (Scancode(c) == KEY_F5)
+            return PlayLevelCommand() | D_USED_CHAR;
         return D_O_K;
     default:
         (void)c;
