@@ -6,11 +6,20 @@
 #include <cmath>
 #include <memory>
 
+#include <allegro.h>
+#include <unistd.h>
+
 #include "bench/BenchSupport.h"
+#include "core/Clock.h"
 #include "core/Random.h"
+#include "entities/BuiltInEntities.h"
 #include "entities/EntityList.h"
+#include "entities/EntityRegistry.h"
 #include "game/GameLoop.h"
+#include "game/PlaySession.h"
+#include "level/Level.h"
 #include "level/TileGrid.h"
+#include "tests/skeleton/SkinTestSupport.h"
 
 namespace {
 
@@ -64,5 +73,45 @@ void GameTick(benchmark::State& state)
     SetCurrentGameList(nullptr);
 }
 BENCHMARK(GameTick)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// One tick of the sample level as marl-play runs it: every entity of Jungle.LEVENTS thinking (the
+// skeleton-driven ones blending their poses), moving against the level and colliding. Pictures
+// load as placeholders: a tick draws nothing.
+void SampleLevelTick(benchmark::State& state)
+{
+    LogInTempFolder log;
+    std::filesystem::create_directory("bin");
+    std::filesystem::create_directory_symlink(MARL_SOURCE_DIR "/Game Data", "Game Data");
+    if (chdir("bin") != 0)
+        std::abort();
+    TestResources resources;
+    EntityRegistry registry;
+    RegisterBuiltInEntities(registry);
+    g_EntityRegistry = &registry;
+    SeedRandom(1);
+
+    PACKFILE* file = pack_fopen("../Game Data/Levels/Jungle.LEV", F_READ);
+    if (!file)
+        std::abort();
+    Level level(file);
+    pack_fclose(file);
+    EntityList entities;
+    if (!entities.LoadFile("../Game Data/Levels/Jungle.LEVENTS"))
+        std::abort();
+    {
+        PlaySession session(entities, &level, 800, 600);
+        TimerTicked = 1;
+        int32_t now = 0;
+        session.Start(now);
+        for (auto _ : state) {
+            now += 34;   // a little over one tick's 33 1/3 ms: one tick each time
+            ElapsedMs = now;
+            session.Advance(now);
+        }
+        state.counters["entities"] = static_cast<double>(entities.Size());
+    }
+    g_EntityRegistry = nullptr;
+}
+BENCHMARK(SampleLevelTick)->Unit(benchmark::kMicrosecond);
 
 } // namespace
