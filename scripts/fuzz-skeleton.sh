@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzes a file reader with libFuzzer under AddressSanitizer for a bounded time: the skeleton
-# reader, or with "level" first, the level reader.
-# Usage: fuzz-skeleton.sh [level] [seconds] [--merge]
+# reader, or with "level" first, the level reader, or with "entities" first, the entity list reader.
+# Usage: fuzz-skeleton.sh [level|entities] [seconds] [--merge]
 #   seconds   how long to run (default 60)
 #   --merge   afterwards, add the inputs that found new paths to tests/<reader>/corpus (minimised);
 #             the ordinary test suite replays that folder
@@ -10,10 +10,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 reader=skeleton
+target=skeleton_fuzz
 max_len=8192
 if [ "${1:-}" = "level" ]; then
     reader=level
+    target=level_fuzz
     max_len=65536   # the shipped level is 37 KB
+    shift
+elif [ "${1:-}" = "entities" ]; then
+    reader=entities
+    target=entity_list_fuzz
     shift
 fi
 seconds="${1:-60}"
@@ -28,12 +34,12 @@ if [ ! -f "$dir/build.ninja" ]; then
         -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address -fno-omit-frame-pointer" \
         -DMARL_FUZZ=ON -DMARL_BENCHMARKS=OFF >/dev/null
 fi
-ninja -C "$dir" -j2 "${reader}_fuzz"
+ninja -C "$dir" -j2 "$target"
 
 mkdir -p "$dir/$reader-corpus" "$dir/$reader-crashes"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-fuzzer="$PWD/$dir/bin/${reader}_fuzz"
+fuzzer="$PWD/$dir/bin/$target"
 corpus="$PWD/$dir/$reader-corpus"
 seeds="$PWD/tests/$reader/corpus"
 crashes="$PWD/$dir/$reader-crashes/"
