@@ -42,11 +42,8 @@ void E_Bullet::Update(float dt, const TileGrid* level)
     if (MoveAndCollide(dt, level) == 0)
         return;
     LogText("Bullet hit Level!", 3);
-    auto burst = std::make_unique<exploPT>(x + static_cast<float>(boxRight) + 5, y + 15, "Explosion", 10);
-    burst->owner = this;
-    burst->SetVelocities(-10, -3, 20, 10);
-    burst->SetColours(Rgba {1, 1, 0, 1}, Rgba {1, 0, 0, 0.5f});
-    SpawnIntoGame(std::move(burst));
+    SpawnIntoGame(MakeBurst(10, x + static_cast<float>(boxRight) + 5, y + 15, this, -10, -3, 20, 10,
+                            Rgba {1, 1, 0, 1}, Rgba {1, 0, 0, 0.5f}));
     flags &= ~ENT_ALIVE;
 }
 

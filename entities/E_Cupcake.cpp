@@ -61,11 +61,7 @@ void E_Cupcake::OnCollide(Entity* other)
     if (IsFinished() || !other || other->name != "E_Player")
         return;
     flags &= ~ENT_ALIVE;
-    auto burst = std::make_unique<exploPT>(x + 25, y + 25, "Explosion", 10);
-    burst->owner = this;
-    burst->SetVelocities(0, -5, 20, 20);
-    burst->SetColours(Rgba {1, 1, 1, 1}, Rgba {1, 1, 0.3f, 0.5f});
-    SpawnIntoGame(std::move(burst));
+    SpawnIntoGame(MakeBurst(10, x + 25, y + 25, this, 0, -5, 20, 20, Rgba {1, 1, 1, 1}, Rgba {1, 1, 0.3f, 0.5f}));
     popSound.Play();
     LogText("Cupcake Ent collided with Player", 3);
 }

@@ -82,6 +82,12 @@ bool EntityList::Load(std::istream& file)
         }
         if (!entity->Load(file)) {
             LogValue("ENTITYLIST::LOAD - The file ends inside entity", i + 1, 4);
+            // A cut record's entity goes without a trace: what its destructor would spawn (a
+            // cactus man's burst) has no game to join.
+            EntityList* game = CurrentGameList();
+            SetCurrentGameList(nullptr);
+            entity.reset();
+            SetCurrentGameList(game);
             return false;
         }
         Add(std::move(entity));

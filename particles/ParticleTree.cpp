@@ -249,3 +249,14 @@ snowPT::snowPT(float startX, float startY, const std::string& treeName)
 }
 
 snowPT::~snowPT() { LogText("Snow PT deconstructing....", 1); }
+
+std::unique_ptr<exploPT> MakeBurst(int n, float x, float y, Entity* owner, float centreX, float centreY,
+                                   float spreadY, float spreadX, const Rgba& start, const Rgba& end,
+                                   const std::string& name)
+{
+    auto burst = std::make_unique<exploPT>(x, y, name, n);
+    burst->owner = owner;
+    burst->SetVelocities(centreX, centreY, spreadY, spreadX);
+    burst->SetColours(start, end);
+    return burst;
+}

@@ -149,5 +149,12 @@ public:
     ~snowPT() override;
 };
 
+// An explosion of n particles named name at (x, y) caused by owner (may be null), its particles
+// given SetVelocities (centreX, centreY, spreadY, spreadX) and SetColours (start, end). The caller
+// puts it into a list.
+std::unique_ptr<exploPT> MakeBurst(int n, float x, float y, Entity* owner, float centreX, float centreY,
+                                   float spreadY, float spreadX, const Rgba& start, const Rgba& end,
+                                   const std::string& name = "Explosion");
+
 extern template class ParticleTreeOf<exploParticle>;
 extern template class ParticleTreeOf<snowParticle>;

@@ -214,6 +214,7 @@ TEST_F(EntityFile, TheShippedLevelsEntitiesLoad)
         if (g_EntityRegistry->Has(lines[at + 1]))
             known.push_back(lines[at + 2]);
     ASSERT_TRUE(list.LoadFile(path));
+    EXPECT_EQ(known.size(), 32u);   // every type in it is registered
     ASSERT_EQ(list.Size(), static_cast<int>(known.size()));
     for (int i = 0; i < list.Size(); ++i)
         EXPECT_EQ(list.GetEntity(i)->name, known[i]);
