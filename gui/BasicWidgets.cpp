@@ -97,6 +97,9 @@ int ButtonProc(int message, DIALOG* d, int)
     }
     case MSG_WANTFOCUS:
         return D_WANTFOCUS;
+    case MSG_KEY:
+        // Its shortcut (Enter for a dialog's default button) presses an exit button.
+        return (d->flags & D_EXIT) ? D_CLOSE : D_O_K;
     case MSG_CLICK:
         d->flags ^= D_SELECTED;
         broadcast_dialog_message(MSG_DRAW, 0);

@@ -13,6 +13,7 @@
 #include "gui/GuiDraw.h"
 #include "gui/GuiFont.h"
 #include "gui/ListBoxProc.h"
+#include "gui/MessageBox.h"
 #include "rl/Layer.h"
 
 namespace {
@@ -190,7 +191,7 @@ DIALOG g_dialog[] = {
     {BoxProc, 200, 290, 280, 20, kWhite, kBlack, 0, 0, 0, 0, nullptr, nullptr, nullptr},
     {LabelProc, 5, 290, 100, 20, kBlack, kWhite, 0, 0, 0, 0, g_fileNameLabel, nullptr, nullptr},
     {EditBoxProc, 200, 290, 280, 20, kBlack, kWhite, 0, 0, kNameSize, 0, g_name, nullptr, nullptr},
-    {ButtonProc, 90, 365, 150, 20, kWhite, kBlack, 0, D_EXIT, 0, 0, g_okText, nullptr, nullptr},
+    {ButtonProc, 90, 365, 150, 20, kWhite, kBlack, '\r', D_EXIT, 0, 0, g_okText, nullptr, nullptr},
     {ButtonProc, 260, 365, 150, 20, kWhite, kBlack, 0, D_EXIT, 0, 0, g_cancelText, nullptr, nullptr},
     {LabelProc, 5, 320, 100, 20, kBlack, kWhite, 0, 0, 0, 0, g_typeLabel, nullptr, nullptr},
     {TypeChooserProc, 200, 320, 280, 20, kWhite, kBlack, 0, 0, 0, 0, GetterPointer(TypeGetter), nullptr, nullptr},
@@ -246,13 +247,31 @@ int FileSelect(const char* extension, const char* title, char* path, int size)
     const bool confirmed =
         closedBy != kCancel && closedBy != kEscapeFirst && closedBy != kEscapeSecond && closedBy != -1;
 
-    const std::string chosen = s.folder + g_name;
+    const std::string chosen = ChosenPath(s.folder, g_name);
+    const bool fits = chosen.size() < static_cast<size_t>(size);
     std::strncpy(path, chosen.c_str(), size - 1);
     path[size - 1] = '\0';
 
     s.listing = FolderListing();
     s.roots.clear();
     s.types.clear();
+    if (confirmed && !fits) {
+        // A cut name could be another file: refused, not shortened.
+        const std::string limit = "at most " + std::to_string(size - 1) + " characters.";
+        MessageBox("The file name is too long:", limit.c_str(), "", "Ok");
+        font.reset();
+        return 0;
+    }
     font.reset();
     return confirmed ? 1 : 0;
+}
+
+std::string ChosenPath(const std::string& folder, const std::string& name)
+{
+    // A full path typed into the name field stands on its own; anything else lies in the folder.
+    if (!name.empty() && name[0] == '/')
+        return NormalisePath(name);
+    if (name.find('/') != std::string::npos)
+        return NormalisePath(folder + name);
+    return folder + name;
 }

@@ -23,6 +23,8 @@ void EditorState::Clear()
     entities.reset();
     clipboard.reset();
     ReferencePicture.reset();
+    FilePath.clear();
+    savedText.clear();
     ViewOrigin = ViewPoint {300, 300};
     Zoom = 1.0f;
     ViewFlags = 0;

@@ -76,6 +76,11 @@ struct EditorState {
     E_EditorEnt* entity = nullptr;          // "Edit Skeleton", in `entities`
     Skeleton* skeleton = nullptr;           // the entity's skeleton
 
+    // ---- The file -------------------------------------------------------------------------
+    std::string FilePath;    // the file loaded or saved last; empty while untitled
+    std::string savedText;   // the skeleton's file text at that moment (or at New): unsaved
+                             // changes are whatever makes the text differ from it
+
     // ---- The view -------------------------------------------------------------------------
     ViewPoint ViewOrigin {300, 300};   // screen position of the skeleton's origin in the view
     float Zoom = 1.0f;                 // never below kMinZoom (see ViewMath.h)

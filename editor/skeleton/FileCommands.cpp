@@ -68,25 +68,72 @@ void AppendTxtExtension(char* path, int size)
         std::strncat(path, ".txt", room - length);
 }
 
+bool HasUnsavedChanges()
+{
+    return g_Editor.skeleton && g_Editor.skeleton->Write(0) != g_Editor.savedText;
+}
+
+void MarkSaved()
+{
+    if (g_Editor.skeleton)
+        g_Editor.savedText = g_Editor.skeleton->Write(0);
+}
+
+std::string DocumentName()
+{
+    return g_Editor.FilePath.empty() ? std::string("untitled") : std::string(FileNamePart(g_Editor.FilePath.c_str()));
+}
+
+UnsavedAnswer AskToSaveChanges()
+{
+    if (!HasUnsavedChanges())
+        return UnsavedAnswer::kNoChanges;
+    const std::string question = "Save changes to " + DocumentName() + "?";
+    switch (MessageBox(question.c_str(), "", "", "&Yes", "&No", "&Cancel")) {
+    case 0:
+        // A save cancelled in the selector, or one that failed, keeps the user editing.
+        broadcast_dialog_message(MSG_DRAW, 0);
+        return SaveDocument() ? UnsavedAnswer::kGoOn : UnsavedAnswer::kStay;
+    case 1: return UnsavedAnswer::kGoOn;
+    default: return UnsavedAnswer::kStay;
+    }
+}
+
 int NewCommand()
 {
-    if (!Confirmed("Start new Skeleton?", "", ""))
+    const UnsavedAnswer answer = AskToSaveChanges();
+    if (answer == UnsavedAnswer::kStay)
+        return D_REDRAW;
+    if (answer == UnsavedAnswer::kNoChanges && !Confirmed("Start new Skeleton?", "", ""))
         return D_O_K;
     // Reset deletes every bone; nothing may keep pointing at one.
     g_Editor.ClearSelection();
     if (g_Editor.skeleton)
         g_Editor.skeleton->Reset();
     BackToFirstFrame();
+    g_Editor.FilePath.clear();
+    MarkSaved();
     rl::SetWindowTitle("MARL Skeleton Editor - Untitled");
     return D_REDRAW;
 }
 
 int LoadCommand()
 {
+    if (AskToSaveChanges() == UnsavedAnswer::kStay)
+        return D_REDRAW;
     char path[kSkeletonPathSize];
     StartIn(path, kSkeletonFolder);
-    if (!FileSelect("TXT", "Load Skeleton", path, kSkeletonPathSize) || !exists(path) || !g_Editor.skeleton)
-        return D_O_K;
+    if (!FileSelect("TXT", "Load Skeleton", path, kSkeletonPathSize) || !g_Editor.skeleton)
+        return D_REDRAW;
+    // Confirmed without a name: there is nothing to load.
+    if (*FileNamePart(path) == '\0')
+        return D_REDRAW;
+    if (!exists(path)) {
+        broadcast_dialog_message(MSG_DRAW, 0);
+        const std::string missing = std::string("File not found: ") + FileNamePart(path);
+        MessageBox(missing.c_str(), "", "", "Ok");
+        return D_REDRAW;
+    }
     // Loading replaces every bone.
     g_Editor.ClearSelection();
     if (g_Editor.skeleton->Load(path) != 0)
@@ -95,32 +142,69 @@ int LoadCommand()
     LogText("Loaded Skeleton File: ", 2);
     LogText(path, 2);
     TitleAfter(path);
+    g_Editor.FilePath = path;
+    MarkSaved();
     return D_REDRAW;
 }
 
-int SaveCommand()
+namespace {
+
+bool SaveDocumentTo(const char* path)
+{
+    if (!g_Editor.skeleton || g_Editor.skeleton->Save(path) != 0)
+        return false;   // the skeleton said why; the old file is untouched
+    LogText("Saved Skeleton File: ", 2);
+    LogText(path, 2);
+    TitleAfter(path);
+    g_Editor.FilePath = path;
+    MarkSaved();
+    return true;
+}
+
+bool SaveDocumentAs()
 {
     char path[kSkeletonPathSize];
     StartIn(path, kSkeletonFolder);
     if (!FileSelect("TXT", "Save To File", path, kSkeletonPathSize) || !g_Editor.skeleton)
-        return D_O_K;
+        return false;
     // Confirmed without a name: there is nothing to save to.
     if (*FileNamePart(path) == '\0')
-        return D_O_K;
+        return false;
     AppendTxtExtension(path, kSkeletonPathSize);
     // The question shows over the editor, not over what is left of the selector.
     broadcast_dialog_message(MSG_DRAW, 0);
     if (exists(path) && !Confirmed("File already exists!", "", "Overwrite?"))
-        return D_O_K;
-    if (g_Editor.skeleton->Save(path) != 0)
-        return D_O_K;   // the skeleton said why; the old file is untouched
-    LogText("Saved Skeleton File: ", 2);
-    LogText(path, 2);
-    TitleAfter(path);
-    return D_O_K;
+        return false;
+    return SaveDocumentTo(path);
 }
 
-int ExitCommand() { return Confirmed("Do you really want to quit?", "", "") ? D_CLOSE : D_O_K; }
+} // namespace
+
+bool SaveDocument()
+{
+    return g_Editor.FilePath.empty() ? SaveDocumentAs() : SaveDocumentTo(g_Editor.FilePath.c_str());
+}
+
+int SaveCommand()
+{
+    SaveDocumentAs();
+    return D_REDRAW;
+}
+
+int QuickSaveCommand()
+{
+    SaveDocument();
+    return D_REDRAW;
+}
+
+int ExitCommand()
+{
+    switch (AskToSaveChanges()) {
+    case UnsavedAnswer::kGoOn: return D_CLOSE;
+    case UnsavedAnswer::kStay: return D_REDRAW;
+    default: return Confirmed("Do you really want to quit?", "", "") ? D_CLOSE : D_O_K;
+    }
+}
 
 int ChangeReferencePictureCommand()
 {

@@ -128,6 +128,8 @@ int Transport(int button)
         gui::WaitForMouseRelease(1);
         // The button's look says what it does next; Space may have played without it.
         const bool playing = !g_Editor.transportPressed[kPlayButton];
+        if (playing && !SettlePoseBeforeLeaving())
+            return D_REDRAW;
         g_Editor.Playing = playing;
         g_Editor.transportPressed[kPlayButton] = playing;
         return D_REDRAW;
@@ -136,7 +138,8 @@ int Transport(int button)
     const FramePosition to = TransportDestination(*g_Editor.skeleton, button, entity->frameSet, entity->frame);
     ShowLooks();
     gui::WaitForMouseRelease(1);
-    SetTarget(to.set, to.frame);
+    if (SettlePoseBeforeLeaving())
+        SetTarget(to.set, to.frame);
     g_Editor.transportPressed[button] = false;
     return D_REDRAW;
 }
@@ -179,6 +182,8 @@ int SelectRow(int row)
         return D_O_K;
     if (at.set == entity->frameSet && at.frame == entity->frame)
         return D_O_K;
+    if (!SettlePoseBeforeLeaving())
+        return D_REDRAW;
     SetTarget(at.set, at.frame);
     return D_REDRAW;
 }
@@ -216,9 +221,15 @@ int RightClick(DIALOG* d, int row)
         gui::WaitForMouseRelease(2);
         return D_O_K;
     }
+    const E_EditorEnt* entity = g_Editor.entity;
+    const bool leaving = at.set != entity->frameSet || at.frame != entity->frame;
+    gui::WaitForMouseRelease(2);
+    if (leaving && !SettlePoseBeforeLeaving())
+        return D_REDRAW;
     const bool tweening = g_Editor.Tweening;
     g_Editor.Tweening = false;
-    JumpTo(at.set, at.frame);
+    if (leaving)
+        JumpTo(at.set, at.frame);
     const int result = ContextMenu(d);
     g_Editor.Tweening = tweening;
     return result;

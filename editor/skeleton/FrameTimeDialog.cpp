@@ -29,7 +29,7 @@ DIALOG g_dialog[] = {
     {EditBoxProc, 24, 40, 48, 12, kBlack, kTitleGreen, 0, 0, kTextSize, 0, g_text, nullptr, nullptr},
     {CentredLabelProc, 64, 4, 64, 12, kBlack, kNoColour, 0, 0, 0, 0, g_title, nullptr, nullptr},
     {LabelProc, 76, 40, 40, 12, kBlack, kNoColour, 0, 0, 0, 0, g_unit, nullptr, nullptr},
-    {ButtonProc, 8, 68, 52, 16, kTitleGreen, kBlack, 0, D_EXIT, 0, 0, g_ok, nullptr, nullptr},
+    {ButtonProc, 8, 68, 52, 16, kTitleGreen, kBlack, '\r', D_EXIT, 0, 0, g_ok, nullptr, nullptr},
     {ButtonProc, 64, 68, 56, 16, kTitleGreen, kBlack, 0, D_EXIT, 0, 0, g_cancel, nullptr, nullptr},
     {RefreshProc, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
     // Gives up time while the dialog waits.

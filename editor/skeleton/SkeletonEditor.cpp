@@ -6,6 +6,7 @@
 #include "core/Alert.h"
 #include "editor/skeleton/EditorDialog.h"
 #include "editor/skeleton/EditorState.h"
+#include "editor/skeleton/FileCommands.h"
 #include "editor/skeleton/SkeletonViewProc.h"
 #include "editor/skeleton/ViewMath.h"
 #include "entities/E_EditorEnt.h"
@@ -65,6 +66,7 @@ void CreateEditorModel()
     g_Editor.skeleton->Reset();
     g_Editor.skeleton->SetPose(0, 0, 0, 0, 1);
     g_Editor.skeleton->UpdatePositions();
+    MarkSaved();
 }
 
 void RunSkeletonEditor()

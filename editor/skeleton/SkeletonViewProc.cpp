@@ -2,12 +2,15 @@
 
 #include <atomic>
 
+#include "editor/skeleton/EditorDialog.h"
+#include "editor/skeleton/EditorKeys.h"
 #include "editor/skeleton/EditorState.h"
 #include "editor/skeleton/FileCommands.h"
 #include "editor/skeleton/Playback.h"
 #include "editor/skeleton/ViewGestures.h"
 #include "editor/skeleton/ViewMath.h"
 #include "entities/E_EditorEnt.h"
+#include "graphics/AnyGraphics.h"
 #include "gui/GuiDraw.h"
 #include "rl/Bitmap.h"
 #include "rl/Canvas.h"
@@ -23,6 +26,17 @@ const rl::Colour kMajorLine(13 / 255.0f, 120 / 255.0f, 7 / 255.0f, 1);
 const rl::Colour kMinorLine(9 / 255.0f, 79 / 255.0f, 4 / 255.0f, 1);
 
 std::atomic<bool> g_quitRequested {false};
+
+// An idle message that finds nothing new rests this long instead of drawing the same frame again;
+// short enough that the first move of the mouse shows at once.
+constexpr int kIdleRestMs = 10;
+
+// The mouse as the previous idle message saw it.
+struct MouseSeen {
+    int x = -1, y = -1, z = 0, buttons = -1;
+    bool operator==(const MouseSeen& o) const { return x == o.x && y == o.y && z == o.z && buttons == o.buttons; }
+};
+MouseSeen g_mouseSeen;
 
 int CanvasWidth() { return rl::ScreenWidth() > 0 ? rl::ScreenWidth() : 800; }
 int CanvasHeight() { return rl::ScreenHeight() > 0 ? rl::ScreenHeight() : 600; }
@@ -100,8 +114,57 @@ int Click(DIALOG* d)
     return D_O_K;
 }
 
+// The wheel zooms as the slider does, around the point under the mouse.
+int Wheel(const DIALOG* d, int notches)
+{
+    DIALOG& slider = g_EditorDialog[kZoomSliderEntry];
+    const int value = WheelZoomSliderValue(slider.d2, notches);
+    const float zoom = ZoomForSliderValue(value);
+    const ViewOffset origin = ZoomedOrigin(g_Editor.ViewOrigin.x, g_Editor.ViewOrigin.y, g_Editor.Zoom, zoom,
+                                           static_cast<float>(gui::MouseX() - d->x), static_cast<float>(gui::MouseY() - d->y));
+    slider.d2 = value;
+    g_Editor.Zoom = zoom;
+    g_Editor.ViewOrigin = ViewPoint {origin.x, origin.y};
+    return D_REDRAW;
+}
+
+bool AnyKeyDown()
+{
+    for (int i = 1; i < KEY_MAX; ++i)
+        if (key[i])
+            return true;
+    return false;
+}
+
+bool SkinAnimates()
+{
+    const Skeleton* skeleton = g_Editor.skeleton;
+    if (!skeleton || !(g_Editor.ViewFlags & kViewSkins))
+        return false;
+    for (const auto& bone : skeleton->BoneList()) {
+        const Animation& animation = bone->skin.animation;
+        if (animation.animating && animation.graphics && animation.graphics->FrameCount(animation.frameSet) > 1)
+            return true;
+    }
+    return false;
+}
+
+// Whether the next frame could differ from the one on screen: the mouse moved or a button or key is
+// down (the view polls Space, F and the drag keys), playback or a blend runs, or a skin animates.
+bool FrameDue()
+{
+    const MouseSeen mouse {gui::MouseX(), gui::MouseY(), gui::MouseZ(), gui::MouseButtons()};
+    const bool mouseChanged = !(mouse == g_mouseSeen);
+    g_mouseSeen = mouse;
+    const E_EditorEnt* entity = g_Editor.entity;
+    const bool moving = entity && (entity->frame != entity->nextFrame || entity->frameSet != entity->nextFrameSet);
+    return mouseChanged || mouse.buttons != 0 || AnyKeyDown() || g_Editor.Playing || moving || SkinAnimates();
+}
+
 int Idle()
 {
+    if (TakePlayRequest() && SettlePoseBeforeLeaving())
+        g_Editor.Playing = true;
     StepWithFKey();
     if (g_quitRequested.exchange(false)) {
         const int answer = ExitCommand();
@@ -109,8 +172,13 @@ int Idle()
         g_quitRequested = false;
         if (answer == D_CLOSE)
             return D_CLOSE;
+        return D_REDRAW;
     }
-    return D_REDRAW;
+    if (FrameDue())
+        return D_REDRAW;
+    // Nothing can have changed: the frame on screen stands, and the dialog's loop rests.
+    rest(kIdleRestMs);
+    return D_O_K;
 }
 
 } // namespace
@@ -145,13 +213,18 @@ int SkeletonViewProc(int message, DIALOG* d, int c)
         return Idle();
     case MSG_CLICK:
         return Click(d);
+    case MSG_WANTFOCUS:
+        // Focus brings the wheel's messages.
+        return D_WANTFOCUS;
+    case MSG_WHEEL:
+        return Wheel(d, c);
     case MSG_XCHAR:
         // Escape with nothing open would end the dialog unasked: it asks as File, Exit does.
         if (Scancode(c) == KEY_ESC) {
             RequestQuit();
             return D_USED_CHAR;
         }
-        return D_O_K;
+        return HandleEditorKey(c);
     default:
         return D_O_K;
     }

@@ -11,6 +11,8 @@ namespace {
 
 constexpr const char* kNoSkin = "NO SKIN";
 constexpr const char* kFirstLetteredPicture = "-a-00.png";
+// Where the chooser starts until a skin has been chosen.
+constexpr const char* kSkinsFolder = "../Game Data/GFX/Skins/";
 
 } // namespace
 
@@ -58,7 +60,8 @@ void ChooseSkin(Bone* bone, std::string* label)
     if (!bone)
         return;
     char path[kSkinPathSize] = {};
-    std::strncpy(path, g_Editor.LastSkinFolder.c_str(), kSkinPathSize - 1);
+    const std::string start = g_Editor.LastSkinFolder.empty() ? std::string(kSkinsFolder) : g_Editor.LastSkinFolder;
+    std::strncpy(path, start.c_str(), kSkinPathSize - 1);
     if (!FileSelect("PNG", "Choose a Skin", path, kSkinPathSize))
         return;
     const std::string shown = ApplyChosenSkin(bone, path);

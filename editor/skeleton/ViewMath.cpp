@@ -1,5 +1,6 @@
 #include "editor/skeleton/ViewMath.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -67,4 +68,19 @@ ViewOffset DraggedOrigin(float originX, float originY, int pressX, int pressY, i
 {
     const float ox = static_cast<float>(Truncated(originX)), oy = static_cast<float>(Truncated(originY));
     return {mouseX + ox - pressX, mouseY + oy - pressY};
+}
+
+int WheelZoomSliderValue(int value, int notches)
+{
+    const long stepped = static_cast<long>(value) + static_cast<long>(notches) * kZoomWheelStep;
+    const long bounded = std::clamp(stepped, static_cast<long>(kMinZoomSliderValue), static_cast<long>(kZoomSliderMaximum));
+    return SnapZoomSliderValue(static_cast<int>(bounded));
+}
+
+ViewOffset ZoomedOrigin(float originX, float originY, float zoom, float newZoom, float mouseX, float mouseY)
+{
+    if (!(zoom > 0) || !(newZoom > 0))
+        return {originX, originY};
+    const float ratio = newZoom / zoom;
+    return {mouseX - (mouseX - originX) * ratio, mouseY - (mouseY - originY) * ratio};
 }

@@ -45,6 +45,17 @@ int SnapZoomSliderValue(int value);
 // The zoom for a slider value: value / 100 x 3, at least kMinZoom.
 float ZoomForSliderValue(int value);
 
+// The mouse wheel steps the zoom slider's value by kZoomWheelStep a notch (up zooms in), within
+// the values whose zoom is at least kMinZoom and the maximum, snapping as the slider does.
+constexpr int kZoomWheelStep = 5;
+constexpr int kMinZoomSliderValue = 7;   // the first value above kMinZoom
+int WheelZoomSliderValue(int value, int notches);
+
+// The view origin after the zoom changed with the mouse at (mouseX, mouseY) in the view: the
+// skeleton point under the mouse stays there.
+struct ViewOffset;
+ViewOffset ZoomedOrigin(float originX, float originY, float zoom, float newZoom, float mouseX, float mouseY);
+
 // The view origin while the view is dragged: the origin at the press (truncated) moved by the
 // mouse's way since the press.
 struct ViewOffset {

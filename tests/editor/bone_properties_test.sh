@@ -31,9 +31,9 @@ toolbar 4                               # "New" below Upper Arm, ending at (380,
 toolbar 8                               # its properties: "Trunk" is the root's name
 rename_in_dialog 3 "Trunk"
 
-# Skins. The chooser starts in the program's folder, then in the folder of the last skin.
+# Skins. The chooser starts in the skins folder, then in the folder of the last skin.
 toolbar 9
-choose_file "../Game Data/GFX/Skins/Soldier Alpha/Front Forearm.png"
+choose_file "Soldier Alpha/Front Forearm.png"
 click_at 350 300                        # Upper Arm
 toolbar 9
 choose_file "../Small Robot/Eye"        # the lettered skin Eye-a-00.png, ...

@@ -2,9 +2,11 @@
 // the panels' row arithmetic, the frame clipboard's refusals, the bone edits' names and guards,
 // and F-stepping's target. The gestures themselves are driven end to end by the *_test.sh scripts.
 #include <allegro.h>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +15,7 @@
 #include "editor/skeleton/BoneEdits.h"
 #include "editor/skeleton/BonePanelProc.h"
 #include "editor/skeleton/EditorState.h"
+#include "editor/skeleton/FileCommands.h"
 #include "editor/skeleton/FrameCommands.h"
 #include "editor/skeleton/FrameEditActions.h"
 #include "editor/skeleton/FrameTimeDialog.h"
@@ -237,6 +240,88 @@ TEST_F(EditorModel, SteppingWithFStaysOnTheNextFrame)
     StepWithFKey();   // past the last frame: frame 0
     key[KEY_F] = 0;
     EXPECT_EQ(entity->frame, 0);
+}
+
+TEST_F(EditorModel, APoseDiffersFromItsFrameByMoreThanAHundredthRoundTheCircle)
+{
+    SkeleNode* arm = skeleton->AddBone(skeleton->Root(), "Arm", 10, 30);
+    skeleton->StorePoseInFrame(0, 0);
+    JumpTo(0, 0);
+    struct Case {
+        float turn, stretch;
+        bool differs;
+    };
+    const std::vector<Case> cases = {
+        {0, 0, false},      {360, 0, false},   {-360, 0, false},  {720.004f, 0, false}, {0.005f, 0, false},
+        {-0.005f, 0, false}, {0.02f, 0, true},  {-0.02f, 0, true}, {359.995f, 0, false}, {180, 0, true},
+        {0, 0.005f, false}, {0, 0.02f, true},  {0, -0.02f, true},
+    };
+    for (const Case& c : cases) {
+        arm->bone->relativeAngle = 10 + c.turn;
+        arm->bone->length = 30 + c.stretch;
+        EXPECT_EQ(PoseDiffersFromFrame(*skeleton, *skeleton->GetFrame(0, 0)), c.differs) << c.turn << " " << c.stretch;
+        EXPECT_EQ(PoseNotStored(), c.differs) << c.turn << " " << c.stretch;
+    }
+    // A frame made for another bone count is never this pose.
+    SkeletonFrame shorter = *skeleton->GetFrame(0, 0);
+    shorter.entries.pop_back();
+    arm->bone->relativeAngle = 10;
+    arm->bone->length = 30;
+    EXPECT_TRUE(PoseDiffersFromFrame(*skeleton, shorter));
+
+    // On its way to another frame, or playing, the pose is a blend: nothing to store.
+    arm->bone->length = 50;
+    entity->nextFrame = 1;
+    EXPECT_FALSE(PoseNotStored());
+    entity->nextFrame = 0;
+    g_Editor.Playing = true;
+    EXPECT_FALSE(PoseNotStored());
+    g_Editor.Playing = false;
+    // Without a screen the question has no answer: the entity stays and nothing is stored.
+    EXPECT_FALSE(SettlePoseBeforeLeaving());
+    EXPECT_EQ(skeleton->GetFrame(0, 0)->entries[1].length, 30);
+    JumpTo(0, 0);
+    EXPECT_TRUE(SettlePoseBeforeLeaving()) << "a stored pose asks nothing";
+}
+
+TEST_F(EditorModel, UnsavedChangesAreWhatWouldChangeTheSavedFile)
+{
+    Bone* trunk = skeleton->GetBoneByIndex(0);
+    SkeleNode* arm = skeleton->AddBone(skeleton->Root(), "Arm", 10, 30);
+    struct Case {
+        const char* action;
+        std::function<void()> apply;
+        bool changes;
+    };
+    const std::vector<Case> cases = {
+        {"nothing", [] {}, false},
+        {"a pose not stored", [&] { arm->bone->relativeAngle = 80; skeleton->UpdatePositions(); }, false},
+        {"the selection", [&] { g_Editor.SelectedBone = trunk; }, false},
+        {"the frame time", [&] { entity->blendTime = 900; }, false},
+        {"a bone added", [&] { skeleton->AddBone(arm, "Hand", 0, 10); }, true},
+        {"a bone renamed", [&] { RenameBone(arm->bone, "Upper Arm"); }, true},
+        {"a pose stored", [&] { arm->bone->relativeAngle = 80; skeleton->StorePoseInFrame(0, 0); }, true},
+        {"a skin offset", [&] { arm->bone->skinOffsetX = 4; }, true},
+        {"a new frame", [&] { skeleton->StorePoseAsNewFrame(0, 0); }, true},
+        {"a set renamed", [&] { skeleton->RenameFrameSet("Wave", 0); }, true},
+        {"a change undone by hand", [&] {
+             const std::string name = skeleton->GetFrameSet(0)->name;
+             skeleton->RenameFrameSet("Jump", 0);
+             skeleton->RenameFrameSet(name, 0);
+         }, false},
+    };
+    for (const Case& c : cases) {
+        MarkSaved();
+        ASSERT_FALSE(HasUnsavedChanges());
+        EXPECT_EQ(AskToSaveChanges(), UnsavedAnswer::kNoChanges);
+        c.apply();
+        EXPECT_EQ(HasUnsavedChanges(), c.changes) << c.action;
+        // Without a screen the question has no answer, which is Cancel: stay.
+        EXPECT_EQ(AskToSaveChanges(), c.changes ? UnsavedAnswer::kStay : UnsavedAnswer::kNoChanges) << c.action;
+    }
+    EXPECT_EQ(DocumentName(), "untitled");
+    g_Editor.FilePath = "/somewhere/arm.txt";
+    EXPECT_EQ(DocumentName(), "arm.txt");
 }
 
 TEST_F(EditorModel, FrameEditsRefuseTheLastFrameAndSetWhenThereIsNoScreenToAsk)

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 #include <unistd.h>
+#include <cstdio>
+#include <vector>
 
 #include "core/Alert.h"
 #include "core/Log.h"
@@ -95,11 +97,14 @@ int AnswerAt(int (*command)(), int x, int y)
     return result;
 }
 
-Bone* AddArm()
+// An arm on the Trunk, taken as saved unless it is to be an unsaved change.
+Bone* AddArm(bool saved = true)
 {
     Skeleton& skeleton = *g_Editor.skeleton;
     SkeleNode* arm = skeleton.AddBone(skeleton.Root(), "Arm", 45, 30);
     skeleton.UpdatePositions();
+    if (saved)
+        MarkSaved();
     return arm->bone;
 }
 
@@ -124,6 +129,49 @@ TEST_F(EditorTest, NewAnsweredNoChangesNothing)
     EXPECT_EQ(g_Editor.skeleton->BoneCount(), 2);
 }
 
+TEST_F(EditorTest, UnsavedChangesAreAskedAboutBeforeNewLoadAndExit)
+{
+    // Yes / No / Cancel across the box.
+    constexpr int kYes = 230, kNo = 325, kCancel = 420;
+    struct Case {
+        const char* command;
+        int (*run)();
+        int answerX;
+        int result;
+        int bones;   // after the command
+        bool titled = false;   // saved to a file before: Yes saves there without the selector
+    };
+    const std::vector<Case> cases = {
+        {"New, Cancel", NewCommand, kCancel, D_REDRAW, 2},
+        {"New, No", NewCommand, kNo, D_REDRAW, 1},
+        {"Exit, Cancel", ExitCommand, kCancel, D_REDRAW, 2},
+        {"Exit, No", ExitCommand, kNo, D_CLOSE, 2},
+        {"Load, Cancel", LoadCommand, kCancel, D_REDRAW, 2},
+        {"New, Yes", NewCommand, kYes, D_REDRAW, 1, true},
+        {"Exit, Yes", ExitCommand, kYes, D_CLOSE, 2, true},
+    };
+    const std::string saved = folder.File("arm.txt");
+    for (const Case& c : cases) {
+        g_Editor.FilePath = c.titled ? saved : "";
+        std::remove(saved.c_str());
+        g_Editor.skeleton->Reset();
+        MarkSaved();
+        AddArm(false);
+        bool asked = false;
+        InputScript script;
+        // The question's red title bar, then the answer; nothing else is asked (the design's own
+        // question would wait for a click that never comes).
+        script.Wait(300).Do([&] { asked = ColourName(Pixel(400, 237)) == "#B30E16"; }).Click(c.answerX, kBoxButtonY);
+        script.Start();
+        EXPECT_EQ(c.run(), c.result) << c.command;
+        EXPECT_FALSE(script.TimedOut()) << c.command;
+        EXPECT_TRUE(asked) << c.command;
+        EXPECT_EQ(g_Editor.skeleton->BoneCount(), c.bones) << c.command;
+        EXPECT_EQ(HasUnsavedChanges(), c.bones == 2 && !c.titled) << c.command;
+        EXPECT_EQ(ReadFile(saved).find("  + Arm") != std::string::npos, c.titled) << c.command;
+    }
+}
+
 TEST_F(EditorTest, LoadReplacesTheBonesAndForgetsTheSelection)
 {
     // The selector starts beside the test program, in the repository's shipped skeletons (it
@@ -142,14 +190,18 @@ TEST_F(EditorTest, LoadReplacesTheBonesAndForgetsTheSelection)
     EXPECT_TRUE(LogHas("Game Data/Skeletons/Jungle Explorer.txt\n"));
 }
 
-TEST_F(EditorTest, LoadOfANameThatDoesNotExistChangesNothingAndLogsNothing)
+TEST_F(EditorTest, LoadOfANameThatDoesNotExistSaysSoAndChangesNothing)
 {
     Bone* arm = AddArm();
     g_Editor.SelectedBone = arm;
+    bool told = false;
     InputScript script;
     script.Wait(300).Click(kNameFieldX, kNameFieldY).Type("nobody.txt").Click(kSelectorOkX, kSelectorOkY);
+    script.Wait(300).Do([&] { told = ColourName(Pixel(400, 237)) == "#B30E16"; }).Click(kOnlyX, kBoxButtonY);
     script.Start();
-    EXPECT_EQ(LoadCommand(), D_O_K);
+    EXPECT_EQ(LoadCommand(), D_REDRAW);
+    EXPECT_FALSE(script.TimedOut());
+    EXPECT_TRUE(told) << "File not found";
     EXPECT_EQ(g_Editor.SelectedBone, arm);
     EXPECT_EQ(g_Editor.skeleton->BoneCount(), 2);
     EXPECT_FALSE(LogHas("Loaded Skeleton File: "));

@@ -149,6 +149,40 @@ TEST(ZoomSlider, SnapsWithinFourStepsOf33AndNeverZoomsBelowOneFifth)
     EXPECT_EQ(kZoomSnapValue, static_cast<int>(1.0 * 100 / 3));
 }
 
+TEST(ZoomWheel, StepsTheSliderWithinItsRangeAndKeepsThePointUnderTheMouse)
+{
+    struct Case {
+        int value, notches, stepped;
+    };
+    const std::vector<Case> cases = {
+        {33, 1, 38},  {33, -1, 28}, {28, 1, 33},  {30, 1, 33},   {38, -1, 33}, {95, 3, 100},
+        {100, 1, 100}, {10, -1, 7}, {7, -5, 7},   {0, 0, 7},     {50, -2, 40}, {33, 1000000000, 100},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WheelZoomSliderValue(c.value, c.notches), c.stepped) << c.value << " " << c.notches;
+
+    struct Zoomed {
+        float originX, originY, zoom, newZoom, mouseX, mouseY, x, y;
+    };
+    const std::vector<Zoomed> zooms = {
+        {300, 300, 1, 2, 300, 300, 300, 300},      // on the origin: it stays
+        {300, 300, 1, 2, 320, 300, 280, 300},      // 20 right of it: the origin moves 20 left
+        {300, 300, 2, 1, 400, 200, 350, 250},      // zooming out pulls it halfway in
+        {0, 0, 0.99f, 1.29f, 320, 300, -96.97f, -90.91f},
+        {10, 20, 0, 1, 5, 5, 10, 20},              // no zoom to start from: the origin stays
+    };
+    for (const Zoomed& z : zooms) {
+        const ViewOffset at = ZoomedOrigin(z.originX, z.originY, z.zoom, z.newZoom, z.mouseX, z.mouseY);
+        EXPECT_NEAR(at.x, z.x, 0.01) << z.mouseX;
+        EXPECT_NEAR(at.y, z.y, 0.01) << z.mouseY;
+        // The skeleton point under the mouse is the same before and after.
+        if (z.zoom > 0) {
+            EXPECT_NEAR((z.mouseX - z.originX) / z.zoom, (z.mouseX - at.x) / z.newZoom, 0.01);
+            EXPECT_NEAR((z.mouseY - z.originY) / z.zoom, (z.mouseY - at.y) / z.newZoom, 0.01);
+        }
+    }
+}
+
 TEST(ViewDrag, MovesTheTruncatedOriginByTheMouseWay)
 {
     const ViewOffset moved = DraggedOrigin(300.75f, 299.5f, 100, 100, 130, 90);

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "gui/FileSelect.h"
@@ -190,15 +192,48 @@ TEST(FileSelect, TypedNameIsReturnedAfterTheFolder)
     EXPECT_EQ(result.path, folder.Path() + "/");
 }
 
-TEST(FileSelect, PathIsCutToTheBuffer)
+TEST(FileSelect, APathTooLongForTheBufferIsRefusedWithAMessage)
+{
+    OpenGui();
+    TempFolder folder;
+    MakeFolder(folder);
+    bool told = false;
+    InputScript script;
+    script.Wait(300).Click(kNameX, kNameY).Type("a-rather-long-name").Key(KEY_ENTER, 13).Wait(300);
+    // The message box's red title bar over the selector.
+    script.Do([&] { told = ColourName(Pixel(400, 237)) == "#B30E16"; }).Key(KEY_ENTER, 13).Wait(200);
+    const Result result = Select(script, "TXT", folder.Path() + "/", 20);
+    EXPECT_EQ(result.answer, 0);
+    EXPECT_TRUE(told);
+    EXPECT_EQ(result.path.size(), 19u) << "still never past the buffer";
+}
+
+TEST(FileSelect, EnterInTheNameFieldChoosesAndTypedPathsAreResolved)
 {
     OpenGui();
     TempFolder folder;
     MakeFolder(folder);
     InputScript script;
-    script.Wait(300).Click(kNameX, kNameY).Type("a-rather-long-name").Click(kOkX, kButtonsY + 8);
-    const Result result = Select(script, "TXT", folder.Path() + "/", 20);
-    EXPECT_EQ(result.path, (folder.Path() + "/a-rather-long-name").substr(0, 19));
+    script.Wait(300).Click(kNameX, kNameY).Type("sub/../b.png").Key(KEY_ENTER, 13);
+    const Result result = Select(script, "TXT", folder.Path() + "/");
+    EXPECT_EQ(result.answer, 1);
+    EXPECT_EQ(result.path, folder.Path() + "/b.png");
+
+    struct Case {
+        std::string folder, name, chosen;
+    };
+    const std::vector<Case> cases = {
+        {"/a/b/", "arm.txt", "/a/b/arm.txt"},
+        {"/a/b/", "/home/me/arm.txt", "/home/me/arm.txt"},
+        {"/a/b/", "/home/me/../you/./arm.txt", "/home/you/arm.txt"},
+        {"/a/b/", "c/arm.txt", "/a/b/c/arm.txt"},
+        {"/a/b/", "../arm.txt", "/a/arm.txt"},
+        {"/a/b/", "", "/a/b/"},
+        {"/a/b/", "/", "/"},
+        {"/a/b/", "x..y.txt", "/a/b/x..y.txt"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ChosenPath(c.folder, c.name), c.chosen) << c.name;
 }
 
 TEST(FileSelect, RelativeStartFoldersAreTakenFromTheProgramsFolder)

@@ -2,6 +2,7 @@
 // alert dialog that shows alerts once the GUI is up.
 
 #include <cstdlib>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "core/Alert.h"
@@ -80,10 +81,21 @@ TEST(MessageBox, OneButtonHidesTheSecondAndTwoShowIt)
 TEST(MessageBox, ButtonsStayInsideTheBoxLeftToRight)
 {
     OpenGui();
-    // Called again and again, one and two buttons in turn: the buttons' black frames on the
-    // white box show where they are.
-    for (int call = 0; call < 4; ++call) {
-        const bool twoButtons = call % 2 == 1;
+    // Called again and again with one, two and three buttons in turn: the buttons' black frames
+    // on the white box show where they are.
+    struct Case {
+        const char* second;
+        const char* third;
+        std::vector<int> lefts;   // each button's left frame edge
+    };
+    const std::vector<Case> cases = {
+        {nullptr, nullptr, {273}},
+        {"&No", nullptr, {218, kBoxX + 160 - 2}},
+        {"&No", "&Cancel", {188, 283, 378}},
+        {nullptr, "&Cancel", {273}},   // a third button needs a second
+        {"&No", nullptr, {218, kBoxX + 160 - 2}},
+    };
+    for (const Case& c : cases) {
         std::vector<int> edges;
         InputScript script;
         script.Wait(150).Do([&] {
@@ -97,28 +109,50 @@ TEST(MessageBox, ButtonsStayInsideTheBoxLeftToRight)
         });
         script.Key(KEY_ESC, 27).Wait(100);
         script.Start();
-        EXPECT_EQ(MessageBox("Question", "", "", "&Yes", twoButtons ? "&No" : nullptr), -5);
+        EXPECT_EQ(MessageBox("Question", "", "", "&Yes", c.second, c.third), -5);
         // Each button is framed left and right.
-        ASSERT_EQ(edges.size(), twoButtons ? 4u : 2u) << "call " << call;
+        ASSERT_EQ(edges.size(), 2 * c.lefts.size()) << c.lefts.size();
         EXPECT_GT(edges.front(), kBoxX);
         EXPECT_LT(edges.back(), kBoxX + 300 - 2);
-        if (twoButtons) {
-            EXPECT_EQ(edges[0], 218);
-            EXPECT_EQ(edges[2], kBoxX + 160 - 2);
-        } else {
-            EXPECT_EQ(edges[0], 273);
-        }
+        for (size_t i = 0; i < c.lefts.size(); ++i)
+            EXPECT_EQ(edges[2 * i], c.lefts[i]) << "button " << i << " of " << c.lefts.size();
     }
 }
 
-TEST(MessageBox, EscapeAnswersMinusFive)
+TEST(MessageBox, EscapeRefusesEnterPressesTheFirstAndClicksAnswerTheirButton)
 {
     OpenGui();
-    InputScript script;
-    script.Wait(200).Key(KEY_ESC, 27).Wait(200);
-    script.Start();
-    EXPECT_EQ(MessageBox("Do you really want to quit?", "", "", "&Yes", "&No"), -5);
-    EXPECT_FALSE(script.TimedOut());
+    struct Case {
+        const char* second;
+        const char* third;
+        int scancode, character, clickX;   // a key, or a click at x on the buttons' row
+        int answer;
+    };
+    const std::vector<Case> cases = {
+        {"&No", nullptr, KEY_ESC, 27, 0, -5},
+        {"&No", nullptr, KEY_ENTER, 13, 0, 0},
+        {nullptr, nullptr, KEY_ENTER, 13, 0, 0},
+        {"&No", "&Cancel", KEY_ENTER, 13, 0, 0},
+        {"&No", "&Cancel", KEY_ESC, 27, 0, -5},
+        {"&No", "&Cancel", 0, 0, 230, 0},
+        {"&No", "&Cancel", 0, 0, 325, 1},
+        {"&No", "&Cancel", 0, 0, 420, 2},
+        {"&No", nullptr, KEY_SPACE, ' ', 0, -5},   // other keys answer nothing; Escape follows
+    };
+    for (const Case& c : cases) {
+        InputScript script;
+        script.Wait(200);
+        if (c.scancode)
+            script.Key(c.scancode, c.character).Wait(200);
+        else
+            script.Click(c.clickX, kBoxY + 122);
+        if (c.scancode == KEY_SPACE)
+            script.Key(KEY_ESC, 27).Wait(100);
+        script.Start();
+        EXPECT_EQ(MessageBox("Save changes to untitled?", "", "", "&Yes", c.second, c.third), c.answer)
+            << c.scancode << " " << c.clickX;
+        EXPECT_FALSE(script.TimedOut());
+    }
 }
 
 TEST(MessageBox, KeepsItsTextsBetweenCalls)
