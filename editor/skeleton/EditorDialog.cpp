@@ -2,6 +2,7 @@
 
 #include "editor/skeleton/BoneCommands.h"
 #include "editor/skeleton/BonePanelProc.h"
+#include "editor/skeleton/EditorState.h"
 #include "editor/skeleton/FileCommands.h"
 #include "editor/skeleton/FrameCommands.h"
 #include "editor/skeleton/FramePanelProc.h"
@@ -21,6 +22,28 @@ char* Text(const char* text) { return const_cast<char*>(text); }
 
 // Chosen, but nothing to do yet.
 int DoNothing() { return D_O_K; }
+
+// The widgets through which the user changes the skeleton run each action as one step of the
+// history: a click with its drag, menu or dialog, and a key.
+template <DialogProc Proc>
+int Recorded(int message, DIALOG* d, int c)
+{
+    switch (message) {
+    case MSG_CLICK:
+    case MSG_DCLICK:
+    case MSG_CHAR:
+    case MSG_XCHAR:
+    case MSG_KEY: {
+        g_Editor.history.Begin();
+        const int result = Proc(message, d, c);
+        g_Editor.history.Commit();
+        UpdateUndoMenu();
+        return result;
+    }
+    default:
+        return Proc(message, d, c);
+    }
+}
 
 } // namespace
 
@@ -43,6 +66,9 @@ MENU g_EditMenu[] = {
     {Text("Paste To New Frame"), PasteToNewFrameCommand, nullptr, 0, nullptr},
     {Text("-"), nullptr, nullptr, 0, nullptr},
     {Text("More to come"), nullptr, nullptr, D_DISABLED, nullptr},
+    {Text("-"), nullptr, nullptr, 0, nullptr},
+    {Text("Undo"), UndoCommand, nullptr, D_DISABLED, nullptr},
+    {Text("Redo"), RedoCommand, nullptr, D_DISABLED, nullptr},
     {nullptr, nullptr, nullptr, 0, nullptr},
 };
 
@@ -85,14 +111,14 @@ MENU g_EditorMenu[] = {
 
 DIALOG g_EditorDialog[kEditorEntries + 1] = {
     // proc, x, y, w, h, fg, bg, key, flags, d1, d2, dp, dp2, dp3
-    {SkeletonViewProc, 0, 0, 610, 580, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
-    {ToolbarProc, 0, 15, 800, 42, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+    {Recorded<SkeletonViewProc>, 0, 0, 610, 580, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+    {Recorded<ToolbarProc>, 0, 15, 800, 42, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
     {FramePanelProc, 610, 81, 190, 519, 0, 0, 0, 0, 1, 0, nullptr, nullptr, nullptr},
     {BonePanelProc, 610, 81, 190, 519, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
     {PanelTabsProc, 610, 57, 190, 24, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
     {ZoomSliderProc, 20, 480, 16, 100, 0, 0, 0, 0, kZoomSliderMaximum, kZoomSnapValue, nullptr, nullptr, nullptr},
-    {PanelRouterProc, 610, 81, 190, 519, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
-    {MenuBarProc, 0, 0, 800, 0, 0, 0, 0, 0, 0, 0, g_EditorMenu, nullptr, nullptr},
+    {Recorded<PanelRouterProc>, 610, 81, 190, 519, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+    {Recorded<MenuBarProc>, 0, 0, 800, 0, 0, 0, 0, 0, 0, 0, g_EditorMenu, nullptr, nullptr},
     {RefreshProc, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
     {d_yield_proc, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
     {nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
@@ -102,4 +128,24 @@ void ShowPanel(int tab)
 {
     g_EditorDialog[kFramePanelEntry].d1 = tab == 0 ? 1 : 0;
     g_EditorDialog[kBonePanelEntry].d1 = tab == 1 ? 1 : 0;
+}
+
+void UpdateUndoMenu()
+{
+    g_EditMenu[kUndoItem].flags = g_Editor.history.CanUndo() ? 0 : D_DISABLED;
+    g_EditMenu[kRedoItem].flags = g_Editor.history.CanRedo() ? 0 : D_DISABLED;
+}
+
+int UndoCommand()
+{
+    g_Editor.history.Undo();
+    UpdateUndoMenu();
+    return D_REDRAW;
+}
+
+int RedoCommand()
+{
+    g_Editor.history.Redo();
+    UpdateUndoMenu();
+    return D_REDRAW;
 }

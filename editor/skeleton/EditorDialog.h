@@ -36,5 +36,12 @@ extern MENU g_BonesMenu[];
 extern MENU g_OptionsMenu[];
 extern MENU g_HelpMenu[];
 
+// The Edit menu's Undo and Redo, greyed while the history has nothing to undo or redo.
+enum EditMenuItem { kUndoItem = 7, kRedoItem = 8 };
+void UpdateUndoMenu();
+// Edit, Undo and Edit, Redo (also Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z).
+int UndoCommand();
+int RedoCommand();
+
 // Shows one panel (0 frames, 1 bones) and hides the other, through their d1.
 void ShowPanel(int tab);

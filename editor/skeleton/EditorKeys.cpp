@@ -1,6 +1,7 @@
 #include "editor/skeleton/EditorKeys.h"
 
 #include "editor/skeleton/BoneEdits.h"
+#include "editor/skeleton/EditorDialog.h"
 #include "editor/skeleton/EditorState.h"
 #include "editor/skeleton/FileCommands.h"
 #include "editor/skeleton/FrameEditActions.h"
@@ -28,6 +29,8 @@ int ControlKey(int scancode)
     case KEY_S: return QuickSaveCommand();
     case KEY_O: return LoadCommand();
     case KEY_N: return NewCommand();
+    case KEY_Y: return RedoCommand();
+    case KEY_Z: return (key_shifts & KB_SHIFT_FLAG) || key[KEY_LSHIFT] || key[KEY_RSHIFT] ? RedoCommand() : UndoCommand();
     default: return -1;
     }
 }

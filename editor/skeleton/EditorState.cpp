@@ -24,6 +24,7 @@ void EditorState::Clear()
     clipboard.reset();
     ReferencePicture.reset();
     FilePath.clear();
+    history.Clear();
     savedText.clear();
     ViewOrigin = ViewPoint {300, 300};
     Zoom = 1.0f;

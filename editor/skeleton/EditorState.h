@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/skeleton/EditHistory.h"
 #include "editor/skeleton/EditorStrip.h"
 #include "skeleton/SkeletonFrame.h"
 
@@ -80,6 +81,8 @@ struct EditorState {
     std::string FilePath;    // the file loaded or saved last; empty while untitled
     std::string savedText;   // the skeleton's file text at that moment (or at New): unsaved
                              // changes are whatever makes the text differ from it
+
+    EditHistory history;     // undo and redo of the user's actions
 
     // ---- The view -------------------------------------------------------------------------
     ViewPoint ViewOrigin {300, 300};   // screen position of the skeleton's origin in the view

@@ -113,6 +113,7 @@ int NewCommand()
     BackToFirstFrame();
     g_Editor.FilePath.clear();
     MarkSaved();
+    g_Editor.history.Clear();
     rl::SetWindowTitle("MARL Skeleton Editor - Untitled");
     return D_REDRAW;
 }
@@ -144,6 +145,7 @@ int LoadCommand()
     TitleAfter(path);
     g_Editor.FilePath = path;
     MarkSaved();
+    g_Editor.history.Clear();
     return D_REDRAW;
 }
 

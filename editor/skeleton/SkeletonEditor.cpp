@@ -77,6 +77,7 @@ void RunSkeletonEditor()
     SetGuiColours();                                                  // 2
     show_os_cursor(MOUSE_CURSOR_ARROW);                               // 3
     CreateEditorModel();                                              // 4, 5
+    UpdateUndoMenu();
     rl::SetWindowTitle("MARL Skeleton Editor - untitled");          // 6
     ShowPanel(0);
 

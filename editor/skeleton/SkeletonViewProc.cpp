@@ -163,9 +163,20 @@ bool FrameDue()
 
 int Idle()
 {
-    if (TakePlayRequest() && SettlePoseBeforeLeaving())
-        g_Editor.Playing = true;
-    StepWithFKey();
+    // Space and F may store the pose first: a step of the history like any other action.
+    if (TakePlayRequest()) {
+        g_Editor.history.Begin();
+        if (SettlePoseBeforeLeaving())
+            g_Editor.Playing = true;
+        g_Editor.history.Commit();
+        UpdateUndoMenu();
+    }
+    if (key[KEY_F]) {
+        g_Editor.history.Begin();
+        StepWithFKey();
+        g_Editor.history.Commit();
+        UpdateUndoMenu();
+    }
     if (g_quitRequested.exchange(false)) {
         const int answer = ExitCommand();
         // Close clicks made while the question was open were answered by it.

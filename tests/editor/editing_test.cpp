@@ -2,6 +2,7 @@
 // the panels' row arithmetic, the frame clipboard's refusals, the bone edits' names and guards,
 // and F-stepping's target. The gestures themselves are driven end to end by the *_test.sh scripts.
 #include <allegro.h>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "core/Log.h"
 #include "editor/skeleton/BoneEdits.h"
 #include "editor/skeleton/BonePanelProc.h"
+#include "editor/skeleton/EditorDialog.h"
 #include "editor/skeleton/EditorState.h"
 #include "editor/skeleton/FileCommands.h"
 #include "editor/skeleton/FrameCommands.h"
@@ -322,6 +324,183 @@ TEST_F(EditorModel, UnsavedChangesAreWhatWouldChangeTheSavedFile)
     EXPECT_EQ(DocumentName(), "untitled");
     g_Editor.FilePath = "/somewhere/arm.txt";
     EXPECT_EQ(DocumentName(), "arm.txt");
+}
+
+// ---- Undo and redo ----------------------------------------------------------------------------
+
+namespace {
+
+struct Seen {
+    std::string text;
+    std::vector<float> pose;
+    int selected, frameSet, frame, frameTime;
+};
+
+Seen Look()
+{
+    Seen seen {g_Editor.skeleton->Write(0), {}, g_Editor.skeleton->BoneIndex(g_Editor.SelectedBone),
+               g_Editor.entity->frameSet, g_Editor.entity->frame, g_Editor.entity->blendTime};
+    if (!g_Editor.SelectedBone)
+        seen.selected = -1;
+    for (const auto& bone : g_Editor.skeleton->BoneList()) {
+        seen.pose.push_back(bone->relativeAngle);
+        seen.pose.push_back(bone->length);
+    }
+    return seen;
+}
+
+void ExpectSeen(const Seen& want, const std::string& what)
+{
+    const Seen got = Look();
+    EXPECT_TRUE(got.text == want.text) << what;
+    EXPECT_EQ(got.pose, want.pose) << what;
+    EXPECT_EQ(got.selected, want.selected) << what;
+    EXPECT_EQ(got.frameSet, want.frameSet) << what;
+    EXPECT_EQ(got.frame, want.frame) << what;
+    EXPECT_EQ(got.frameTime, want.frameTime) << what;
+}
+
+void Act(const std::function<void()>& action)
+{
+    g_Editor.history.Begin();
+    action();
+    g_Editor.history.Commit();
+}
+
+} // namespace
+
+TEST_F(EditorModel, EveryActionIsUndoneAndRedoneExactly)
+{
+    Skeleton& s = *skeleton;
+    const auto bone = [&](int i) { return s.GetBoneByIndex(i); };
+    struct Case {
+        const char* action;
+        std::function<void()> apply;
+    };
+    const std::vector<Case> cases = {
+        {"select the Trunk", [&] { g_Editor.SelectedBone = bone(0); }},
+        {"add a bone", [&] { AddBoneBelow(bone(0)); }},
+        {"add another", [&] { AddBoneBelow(bone(1)); }},
+        {"drag an end", [&] { s.AimBone(bone(2), 380, 340, 1, 300, 300, true, true, true); s.UpdatePositions(); }},
+        {"store the pose", [&] { s.StorePoseInFrame(0, 0); }},
+        {"rename a bone", [&] { RenameBone(bone(1), "Upper Arm"); }},
+        {"a new frame", [&] { s.StorePoseAsNewFrame(0, 0); JumpTo(0, 1); }},
+        {"drag on frame 1", [&] { bone(1)->relativeAngle = 75; s.UpdatePositions(); }},
+        {"store there", [&] { s.StorePoseInFrame(0, 1); }},
+        {"a new set", [&] { s.StorePoseAsNewFrame(0, 1); JumpTo(1, 0); }},
+        {"rename the set", [&] { s.RenameFrameSet("Wave", 1); }},
+        {"the frame time", [&] { entity->blendTime = 600; }},
+        {"a skin offset", [&] { bone(2)->skinOffsetX = 8; }},
+        {"the draw order", [&] { s.SwapBones(bone(1), bone(2)); }},
+        {"Normalise", [&] { s.GetFrame(0, 0)->entries[1].length = 44; s.ApplyFrameLengths(0, 0); }},
+        {"Scale Lengths", [&] { s.ScaleSkeleton(1.5f); s.UpdatePositions(); }},
+        {"select and subtract", [&] { g_Editor.SelectedBone = bone(2); SubtractLimb(bone(2)); }},
+        {"delete a frame", [&] { JumpTo(0, 0); s.DeleteFrame(0, 0); JumpTo(0, 0); }},
+    };
+    std::vector<Seen> before, after;
+    for (const Case& c : cases) {
+        before.push_back(Look());
+        Act(c.apply);
+        after.push_back(Look());
+    }
+    // Selecting alone changes nothing the history keeps: every other action is one step.
+    ASSERT_EQ(g_Editor.history.UndoDepth(), static_cast<int>(cases.size()) - 1);
+    for (size_t i = cases.size(); i-- > 1;) {
+        ASSERT_TRUE(g_Editor.history.Undo()) << cases[i].action;
+        ExpectSeen(before[i], std::string("undone: ") + cases[i].action);
+    }
+    EXPECT_FALSE(g_Editor.history.CanUndo());
+    for (size_t i = 1; i < cases.size(); ++i) {
+        ASSERT_TRUE(g_Editor.history.Redo()) << cases[i].action;
+        ExpectSeen(after[i], std::string("redone: ") + cases[i].action);
+    }
+    EXPECT_FALSE(g_Editor.history.Redo());
+    // A new action after undoing forgets what could have been redone.
+    g_Editor.history.Undo();
+    const int depth = g_Editor.history.UndoDepth();
+    Act([&] { s.RenameFrameSet("Other", 0); });
+    EXPECT_EQ(g_Editor.history.UndoDepth(), depth + 1);
+    EXPECT_FALSE(g_Editor.history.CanRedo());
+}
+
+TEST_F(EditorModel, StepsAreWholeActionsAndClearingForgetsThem)
+{
+    Skeleton& s = *skeleton;
+    AddBoneBelow(s.GetBoneByIndex(0));
+    g_Editor.history.Clear();
+    Bone* arm = s.GetBoneByIndex(1);
+    struct Case {
+        const char* action;
+        std::function<void()> apply;
+        int depth;   // steps in the history after it
+    };
+    const std::vector<Case> cases = {
+        {"a drag of many moves", [&] { for (int x = 330; x < 400; x += 5) { s.AimBone(arm, x, 330, 1, 300, 300, true, true, true); s.UpdatePositions(); } }, 1},
+        {"a drag back where it began", [&] { const float a = arm->relativeAngle; arm->relativeAngle = 3; arm->relativeAngle = a; }, 1},
+        {"nested actions", [&] { Act([&] { RenameBone(arm, "A"); }); RenameBone(arm, "B"); }, 2},
+        {"a new frame, then going there", [&] { s.StorePoseAsNewFrame(0, 0); g_Editor.history.Clear(); JumpTo(0, 1); }, 0},
+        {"going back", [&] { JumpTo(0, 0); }, 0},
+        {"a click that selects", [&] { g_Editor.SelectedBone = arm; }, 0},
+        {"an edit", [&] { RenameBone(arm, "C"); }, 1},
+        {"an edit, then Load or New", [&] { RenameBone(arm, "D"); g_Editor.history.Clear(); }, 0},
+        {"another edit", [&] { RenameBone(arm, "E"); }, 1},
+    };
+    for (const Case& c : cases) {
+        Act(c.apply);
+        EXPECT_EQ(g_Editor.history.UndoDepth(), c.depth) << c.action;
+    }
+    // Undo from a key or the menu runs inside an action of its own and records nothing.
+    Act([] { g_Editor.history.Undo(); });
+    EXPECT_EQ(g_Editor.history.UndoDepth(), 0);
+    EXPECT_TRUE(g_Editor.history.CanRedo());
+    EXPECT_EQ(s.GetBoneByIndex(1)->name, "D");
+    // The Edit menu greys what cannot be done.
+    const auto greyed = [](int item) { UpdateUndoMenu(); return (g_EditMenu[item].flags & D_DISABLED) != 0; };
+    EXPECT_TRUE(greyed(kUndoItem));
+    EXPECT_FALSE(greyed(kRedoItem));
+    g_Editor.history.Clear();
+    EXPECT_FALSE(g_Editor.history.CanUndo());
+    EXPECT_FALSE(g_Editor.history.CanRedo());
+    EXPECT_TRUE(greyed(kRedoItem));
+    Act([&] { RenameBone(s.GetBoneByIndex(1), "F"); });
+    EXPECT_FALSE(greyed(kUndoItem));
+    EXPECT_EQ(std::string(g_EditMenu[kUndoItem].text), "Undo");
+    EXPECT_EQ(std::string(g_EditMenu[kRedoItem].text), "Redo");
+}
+
+TEST_F(EditorModel, TwoHundredStepsOfABigSkeletonStayUnder64MB)
+{
+    // 200 bones in ten limbs of twenty, and 100 frames.
+    Skeleton& s = *skeleton;
+    g_Log->priority = 5;
+    SkeleNode* node = s.Root();
+    for (int i = 1; i < 200; ++i)
+        node = s.AddBone(i % 20 == 1 ? s.Root() : node, "Bone", 3, 10);
+    for (int f = 1; f < 100; ++f)
+        s.StorePoseAsNewFrame(0, 0);
+    s.UpdatePositions();
+    g_Editor.history.Clear();
+    struct Case {
+        const char* action;
+        std::function<void(int)> apply;
+    };
+    const std::vector<Case> cases = {
+        {"pose and store a frame", [&](int i) { s.GetBoneByIndex(1 + i % 199)->relativeAngle += 1; s.StorePoseInFrame(0, i % 100); }},
+        {"scale every frame", [&](int) { s.ScaleSkeleton(1.01f); }},
+    };
+    for (const Case& c : cases) {
+        g_Editor.history.Clear();
+        const std::string first = s.Write(0);
+        for (int i = 0; i < 200; ++i)
+            Act([&] { c.apply(i); });
+        EXPECT_EQ(g_Editor.history.UndoDepth(), 200) << c.action;
+        const size_t bytes = g_Editor.history.Bytes();
+        std::printf("%s: 200 steps hold %.1f MB (the file is %.1f KB)\n", c.action, bytes / 1048576.0, first.size() / 1024.0);
+        EXPECT_LT(bytes, size_t(64) << 20) << c.action;
+        while (g_Editor.history.Undo()) {
+        }
+        EXPECT_TRUE(s.Write(0) == first) << c.action;
+    }
 }
 
 TEST_F(EditorModel, FrameEditsRefuseTheLastFrameAndSetWhenThereIsNoScreenToAsk)

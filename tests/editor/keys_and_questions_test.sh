@@ -3,7 +3,7 @@
 # Ctrl+N, Ctrl+S, Ctrl+O, Delete and Page Up / Page Down; Enter pressing a dialog's default button
 # and choosing in the file selector; the question about unsaved changes (Cancel stays, No goes on)
 # and the one about a pose not stored; Load's "File not found"; full and relative paths typed into
-# the selector; the skin chooser's start folder; the wheel zooming around the mouse.
+# the selector; the skin chooser's start folder; undo and redo; the wheel zooming around the mouse.
 set -euo pipefail
 source "$MARL_SOURCE_DIR/tests/support/program.sh"
 source "$MARL_SOURCE_DIR/tests/editor/editing_steps.sh"
@@ -121,6 +121,22 @@ keys ctrl+s
 [ "$(bone_block "$file" New | head -1)" = "../Game Data/GFX/Skins/Soldier Alpha/Back Hand.png" ] ||
     fail "the chooser did not start in the skins folder: $(bone_block "$file" New | head -1)"
 
+# Undo and redo: a bone added and a drag, undone with Ctrl+Z twice, save the file as it was; the
+# Edit menu's Undo is greyed once nothing is left; Ctrl+Y redoes the bone.
+cp "$file" "$WORK/before_edits.txt"
+click_at 320 300
+toolbar 4                               # "New (2)" on the Trunk
+drag 350 300 365 330                    # New's end
+keys ctrl+z
+keys ctrl+z
+keys ctrl+s
+diff <(grep -v "Last Modified" "$WORK/before_edits.txt") <(grep -v "Last Modified" "$file") >/dev/null ||
+    fail "two undos did not give back the saved file"
+keys ctrl+y
+keys ctrl+s
+expect_contains "$file" "  + New (2)"
+expect_entry "$file" "Default 0" 1 1 30 0
+
 # The wheel zooms around the mouse: with the pointer on the Trunk's end, the end stays where it
 # is and the origin moves away from it.
 toolbar 10                              # skins off, so only the bones show
@@ -146,5 +162,5 @@ keys Escape
 expect_three_buttons "$WORK/box.png"
 three_second
 expect_exit 0
-expect_absent "$file" "New (2)"
+expect_absent "$file" "New (3)"
 echo "keys, questions, the selector's paths and the wheel: ok"

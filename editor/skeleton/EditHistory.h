@@ -1,0 +1,65 @@
+#pragma once
+// The skeleton editor's undo and redo. Every user action (a click with its drag or dialog, a key, a
+// menu command) runs between Begin and Commit; an action that changed what the skeleton file would
+// hold, the frame time or the pose on screen becomes one step. A step keeps the editor as it was
+// when the action began and as the action left it: the file's text, the frame time, the pose, the
+// selected bone and the current frame. Undo and redo put the skeleton back by reading that text,
+// so a skeleton undone and saved is the file it was.
+//
+// The text is kept in chunks (the head up to the first frame, then one chunk per frame), each
+// shared with the state before it when unchanged, so a step costs what it changed: a pose or one
+// frame, not the whole skeleton. Loading and New forget every step (Clear).
+//
+// Owned by the editor's state; acts on g_Editor.
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "skeleton/SkeletonFrame.h"
+
+class EditHistory {
+public:
+    struct State {
+        std::vector<std::shared_ptr<const std::string>> chunks;   // the skeleton file's text
+        int frameTime = 0;
+        std::vector<BonePose> pose;   // every bone's angle and length on screen
+        int selected = -1;            // the selected bone's index
+        int frameSet = 0, frame = 0;
+    };
+
+    // Around one user action; nested calls belong to the outermost.
+    void Begin();
+    void Commit();
+    // False when there is nothing to undo or redo.
+    bool Undo();
+    bool Redo();
+    bool CanUndo() const { return !undo_.empty(); }
+    bool CanRedo() const { return !redo_.empty(); }
+    int UndoDepth() const { return static_cast<int>(undo_.size()); }
+    // Forgets every step; the skeleton as it is now is where the history starts. Called in the
+    // middle of an action (Load, New), that action records no step either.
+    void Clear();
+    // The bytes the steps hold (shared chunks counted once).
+    size_t Bytes() const;
+
+    // The file text of the state, joined.
+    static std::string Text(const State& state);
+
+private:
+    struct Step {
+        State before, after;
+    };
+    State Capture() const;
+    void Restore(const State& state);
+    // The text cut into chunks, sharing the chunks equal to the last capture's.
+    std::vector<std::shared_ptr<const std::string>> Chunks(const std::string& text) const;
+
+    std::vector<Step> undo_, redo_;
+    State last_;              // the state after the last recorded step (or Clear): what is compared
+    bool haveLast_ = false;
+    State begun_;             // the pose, selection and frame when the outermost action began
+    int depth_ = 0;
+    bool cleared_ = false;    // Clear ran inside the current action
+};
