@@ -35,17 +35,23 @@ void OpenLog()
 
 void StartRenderingLayer(const ProgramSettings& settings)
 {
+    if (settings.withoutDisplay) {
+        if (rl::InitProgramWithoutDisplay())
+            rl::InitOffscreenScreen(settings.screenWidth, settings.screenHeight);
+        UseScreenPainter();
+        return;
+    }
     rl::InitProgram(true, true, true);   // keyboard, mouse, timer
     rl::InitScreen(settings.screenWidth, settings.screenHeight, false, 32, 8, 0);
     rl::SetWindowTitle(settings.title);
     UseScreenPainter();
 }
 
-void CreateResourceManager(Plugins& plugins)
+void CreateResourceManager(Plugins& plugins, RPlugin* pictures)
 {
     g_ResourceManager = new ResourceManager();
-    g_ResourceManager->AddPlugin("BMP", &plugins.bmp);
-    g_ResourceManager->AddPlugin("PNG", &plugins.png);
+    g_ResourceManager->AddPlugin("BMP", pictures ? pictures : &plugins.bmp);
+    g_ResourceManager->AddPlugin("PNG", pictures ? pictures : &plugins.png);
     g_ResourceManager->AddPlugin("TXT", &plugins.skeletons);
     g_ResourceManager->AddPlugin("WAV", &plugins.sounds);
 }
@@ -73,9 +79,10 @@ int RunProgram(const ProgramSettings& settings, const std::function<void()>& loo
 
     OpenLog();
     StartRenderingLayer(settings);
-    CreateResourceManager(plugins);
+    CreateResourceManager(plugins, settings.pictures);
     CreateEntityRegistry();
-    InstallClockTimer();
+    if (!settings.withoutDisplay)
+        InstallClockTimer();
 
     loop();
 

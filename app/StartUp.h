@@ -12,10 +12,17 @@
 
 #include <functional>
 
+class RPlugin;
+
 struct ProgramSettings {
     int screenWidth = 800;
     int screenHeight = 600;
     const char* title = "Marl Engine";
+    // No display: Allegro without a graphics driver and an off-screen canvas of the screen's size
+    // in place of the window; no title, no input, no clock (the program sets the clock itself).
+    bool withoutDisplay = false;
+    // The plug-in for "BMP" and "PNG" pictures, when not the rendering layer's own. Not owned.
+    RPlugin* pictures = nullptr;
 };
 
 // Brings the engine up, runs loop until it returns, takes the engine down. Returns the process's

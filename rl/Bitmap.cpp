@@ -62,7 +62,7 @@ std::vector<uint32_t> PackedPixels(BITMAP* image)
 
 bool NonPowerOfTwoTextures()
 {
-    static const bool supported = allegro_gl_is_extension_supported("GL_ARB_texture_non_power_of_two") != 0;
+    static const bool supported = detail::ExtensionSupported("GL_ARB_texture_non_power_of_two");
     return supported;
 }
 

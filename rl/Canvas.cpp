@@ -62,10 +62,7 @@ void ApplyClipping()
         glScissor(r.x, TargetHeight() - (r.y + r.h), r.w, r.h);
 }
 
-bool FrameBuffersSupported()
-{
-    return allegro_gl_is_extension_supported("GL_EXT_framebuffer_object") != 0;
-}
+bool FrameBuffersSupported() { return detail::ExtensionSupported("GL_EXT_framebuffer_object"); }
 
 void SetPixelProjection(int width, int height, bool flipY)
 {
@@ -181,6 +178,11 @@ namespace Canvas {
 void Refresh()
 {
     glFlush();
+    // Off screen there is nothing to show: the frame is finished where it is.
+    if (detail::OffscreenActive() && g_canvas.target != BITMAP_TARGET) {
+        glFinish();
+        return;
+    }
     if (g_canvas.target != BITMAP_TARGET)
         detail::PaceFrame();
     switch (g_canvas.target) {
@@ -250,12 +252,13 @@ void SetTo(int target)
     switch (target) {
     case SCREEN_TARGET:
     case FRAMEBUFFER_TARGET:
-        if (target == FRAMEBUFFER_TARGET && !MakeFrameBuffer()) {
+        if (target == FRAMEBUFFER_TARGET && (detail::OffscreenActive() || !MakeFrameBuffer())) {
             LayerError("Cannot use the frame buffer target: frame buffer objects are not available");
             return;
         }
-        if (g_canvas.frameBuffer || g_canvas.bitmapBuffer)
-            glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, target == FRAMEBUFFER_TARGET ? g_canvas.frameBuffer : 0);
+        if (g_canvas.frameBuffer || g_canvas.bitmapBuffer || detail::ScreenFrameBuffer())
+            glBindFramebufferEXT(GL_FRAMEBUFFER_EXT,
+                                 target == FRAMEBUFFER_TARGET ? g_canvas.frameBuffer : detail::ScreenFrameBuffer());
         g_canvas.target = target;
         g_canvas.bitmapTarget = nullptr;
         SetPixelProjection(g_canvas.width, g_canvas.height, false);
@@ -287,7 +290,7 @@ void SetTo(int target, Bitmap& bitmap)
                               bitmap.TextureId(), 0);
     if (glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT) != GL_FRAMEBUFFER_COMPLETE_EXT) {
         LayerError("Cannot draw into the bitmap: its frame buffer is incomplete");
-        glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+        glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, detail::ScreenFrameBuffer());
         return;
     }
     g_canvas.target = BITMAP_TARGET;

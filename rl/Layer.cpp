@@ -1,5 +1,6 @@
 #include "rl/Layer.h"
 
+#include <cerrno>
 #include <fstream>
 #if defined(__SANITIZE_ADDRESS__)
 #include <dlfcn.h>
@@ -26,6 +27,7 @@ struct LayerState {
     bool antiAliasing = false;
     bool linearFiltering = true;
     bool keepMemoryImages = false;
+    bool coverageAlpha = false;
     bool logFirstWrite = true;
     int pivotX = 0, pivotY = 0;
     std::string driverName;
@@ -61,8 +63,41 @@ void ShutDown()
     LayerLog("Destroying the framebuffer");
     if (g_layer.screenReady)
         detail::DestroyFrameBuffer();
+    detail::CloseOffscreenContext();
     g_layer.screenReady = false;
     LayerLog("Render layer shutdown finished");
+}
+
+// Screen set-up shared by the window and the off-screen canvas: pixel coordinates from the top-left
+// corner, no depth test, alpha blending, smooth lines, the clip stack reset.
+void SetUpPixelCanvas(int width, int height, int colourDepth)
+{
+    g_layer.width = width;
+    g_layer.height = height;
+    g_layer.colourDepth = colourDepth;
+
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, width, height, 0, -1, 1000);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+
+    g_layer.blending = 0;
+    SetBlending(0);
+    g_layer.pivotX = width / 2;
+    g_layer.pivotY = height / 2;
+    ResetChannelMultipliers();
+    SetAntiAliasing(true);
+
+    detail::ResetCanvas(width, height);
 }
 
 } // namespace
@@ -140,33 +175,8 @@ bool InitScreen(int width, int height, bool fullScreen, int colourDepth, int zDe
              ", z depth " + std::to_string(allegro_gl_get(AGL_Z_DEPTH)) + ", " +
              (allegro_gl_get(AGL_DOUBLEBUFFER) ? "double buffered" : "single buffered"));
 
-    g_layer.width = width;
-    g_layer.height = height;
-    g_layer.colourDepth = colourDepth;
-
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, width, height, 0, -1, 1000);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_CULL_FACE);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_TEXTURE_2D);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    SetUpPixelCanvas(width, height, colourDepth);
     glReadBuffer(GL_BACK);
-
-    g_layer.blending = 0;
-    SetBlending(0);
-    g_layer.pivotX = width / 2;
-    g_layer.pivotY = height / 2;
-    ResetChannelMultipliers();
-    SetAntiAliasing(true);
-
-    detail::ResetCanvas(width, height);
     g_layer.screenReady = true;
 
     Canvas::Fill(0, 0, 0, 1, ALPHA_CHANNEL);
@@ -177,6 +187,44 @@ bool InitScreen(int width, int height, bool fullScreen, int colourDepth, int zDe
     LayerLog("Screen set up succesfully\n");
     return true;
 }
+
+bool InitProgramWithoutDisplay()
+{
+    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
+        LayerError(std::string("Couldn't install Allegro: ") + allegro_error);
+        return false;
+    }
+    std::atexit(ShutDown);
+    g_layer.driverName = system_driver ? system_driver->name : "";
+    g_layer.programReady = true;
+    register_png_file_type();
+    LayerLog("Render layer started up succesfully (no display)");
+    return true;
+}
+
+bool InitOffscreenScreen(int width, int height)
+{
+    if (!g_layer.programReady || (g_layer.screenReady && !detail::OffscreenActive())) {
+        LayerError("An off-screen canvas needs InitProgramWithoutDisplay and no screen");
+        return false;
+    }
+    if (!detail::OpenOffscreenContext())
+        return false;
+    if (!detail::SizeOffscreenBuffer(width, height))
+        return false;
+    KeepGLDriverMapped();
+    const bool first = !g_layer.screenReady;
+    SetUpPixelCanvas(width, height, 32);
+    g_layer.screenReady = true;
+    Canvas::Fill(0, 0, 0, 0);
+    if (first) {
+        RunAutoLoader();
+        LayerLog("Off-screen canvas set up succesfully\n");
+    }
+    return true;
+}
+
+bool OffscreenScreen() { return detail::OffscreenActive(); }
 
 void LayerLog(const std::string& text)
 {
@@ -200,7 +248,12 @@ void SetBlending(int mode)
     }
     glEnable(GL_BLEND);
     switch (mode) {
-    case 0: glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA); break;
+    case 0:
+        if (g_layer.coverageAlpha)
+            glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+        else
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        break;
     case 1: glBlendFunc(GL_SRC_ALPHA, GL_ONE); break;
     case 2: glBlendFunc(GL_ZERO, GL_ONE_MINUS_SRC_COLOR); break;
     case 4: glBlendFunc(GL_ONE, GL_ONE); break;
@@ -208,6 +261,15 @@ void SetBlending(int mode)
 }
 
 int Blending() { return g_layer.blending; }
+
+void SetCoverageAlpha(bool on)
+{
+    g_layer.coverageAlpha = on;
+    if (g_layer.screenReady)
+        SetBlending(g_layer.blending);
+}
+
+bool CoverageAlpha() { return g_layer.coverageAlpha; }
 
 void SetAntiAliasing(bool on)
 {

@@ -16,6 +16,16 @@ bool InitProgram(bool keyboard, bool mouse, bool timer);
 // bitmaps and fonts were queued before it existed.
 bool InitScreen(int width, int height, bool fullScreen, int colourDepth, int zDepth, int refreshRate);
 
+// The same without a display (no X server needed): Allegro with no system or graphics driver, which
+// still loads pictures; no keyboard, mouse or timer.
+bool InitProgramWithoutDisplay();
+
+// An off-screen canvas of width x height instead of a screen: OpenGL through EGL without a window,
+// the same pixel projection, starting fully transparent; then loads whatever was queued. Called
+// again it resizes the canvas (bitmaps and fonts stay). Refresh only finishes the drawing.
+bool InitOffscreenScreen(int width, int height);
+bool OffscreenScreen();
+
 // Titles the program's window (the OpenGL window the user sees, and Allegro's own).
 void SetWindowTitle(const std::string& title);
 
@@ -37,6 +47,13 @@ void LayerError(const std::string& text);
 // any other value reapplies the current mode.
 void SetBlending(int mode);
 int Blending();
+
+// For a canvas that is to stay transparent where nothing is drawn: blending mode 0 then also
+// keeps the canvas's alpha as the share covered (one minus source alpha, plus source alpha), so
+// the colour channels hold colour times alpha and a picture drawn on a clear canvas keeps its own
+// alpha rather than its square. Off by default; the screen's alpha is never seen.
+void SetCoverageAlpha(bool on);
+bool CoverageAlpha();
 
 void SetAntiAliasing(bool on);
 bool AntiAliasing();

@@ -12,4 +12,16 @@ void BindTexture(unsigned int texture);
 // The smallest power of two not below n (1 for n <= 1): texture sizes for drivers that need them.
 int NextPowerOfTwo(int n);
 
+// The canvas without a display (Offscreen.cpp): an EGL context of its own, current from opening to
+// closing, and the frame buffer object that stands in for the window's back buffer.
+bool OpenOffscreenContext();
+// (Re)makes the stand-in back buffer at the size; false (logged) when the driver cannot.
+bool SizeOffscreenBuffer(int width, int height);
+void CloseOffscreenContext();
+bool OffscreenActive();
+// The frame buffer the screen target draws into: the stand-in off screen, else 0 (the window's).
+unsigned int ScreenFrameBuffer();
+// Whether the current context offers the OpenGL extension.
+bool ExtensionSupported(const char* name);
+
 } // namespace rl::detail

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config liballegro4-dev liballeggl4-dev
           libloadpng4-dev libfreetype-dev libpng-dev libgl-dev libglu1-mesa-dev
-          libsdl2-mixer-dev fonts-liberation libx11-dev)
+          libsdl2-mixer-dev fonts-liberation libx11-dev libegl-dev libegl-mesa0)
 if [ "${1:-}" = "--test" ]; then
     packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils x11-apps
                imagemagick sox mesa-utils clang-14 libclang-rt-14-dev)

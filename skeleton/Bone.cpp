@@ -13,6 +13,10 @@ Bone::~Bone() { LogText("Destroying BONELISTINDEX", 1); }
 
 void Bone::LoadSkin()
 {
-    if (!skin.Load(skinPath))
-        skinPath = "NO SKIN";
+    if (skin.Load(skinPath)) {
+        failedSkinPath.clear();
+        return;
+    }
+    failedSkinPath = skinPath;
+    skinPath = "NO SKIN";
 }

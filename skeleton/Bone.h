@@ -24,6 +24,7 @@ public:
 
     std::string name;
     std::string skinPath;       // as given to LoadSkin; "NO SKIN" after a failed load
+    std::string failedSkinPath; // the path the last failed LoadSkin was given; "" after a load that worked
     float startX = 0, startY = 0;
     float endX = 0, endY = 0;
     float absoluteAngle = 0;
