@@ -49,7 +49,7 @@ struct ExportProgram : ::testing::Test {
     {
         std::vector<std::string> names;
         for (int i = 0; i < count; ++i) {
-            char number[8];
+            char number[16];
             std::snprintf(number, sizeof number, "%03d", i);
             names.push_back(prefix + number + ".png");
         }
