@@ -4,10 +4,10 @@
 #include <chrono>
 #include <memory>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
+#include "core/Alert.h"
 #include "core/Clock.h"
 #include "export/Atlas.h"
 #include "export/OutputFolder.h"
@@ -19,7 +19,6 @@
 #include "graphics/Frame.h"
 #include "rl/Canvas.h"
 #include "rl/Layer.h"
-#include "skeleton/LineReader.h"
 #include "skeleton/Skeleton.h"
 
 namespace {
@@ -70,16 +69,18 @@ std::string BaseName(const std::string& path)
 // skin that could not be loaded. Empty on success, else the message.
 std::string LoadSkeleton(SkeletonJob& job, const PictureGuard& pictures)
 {
-    struct stat info {};
-    std::string contents;
-    if (stat(job.file.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || !LineReader::ReadFile(job.file, contents))
-        return "ERROR: MARL file not found: " + job.file;
     const size_t brokenBefore = pictures.BrokenFiles().size();
     job.skeleton = std::make_unique<Skeleton>();
-    LineReader lines(contents);
-    std::string error;
-    if (job.skeleton->Read(lines, job.file, &error) != 0)
-        return error;
+    // The editor's refusal is shown as an alert; kept here, it becomes the exporter's message.
+    SetAlertRecording(true);
+    ClearRecordedAlerts();
+    if (job.skeleton->Load(job.file) != 0) {
+        std::string message;
+        if (!RecordedAlerts().empty())
+            for (const std::string& line : RecordedAlerts().back().lines)
+                message += (message.empty() ? "" : " ") + line;
+        return message.empty() ? "cannot load the skeleton " + job.file : message;
+    }
     if (pictures.BrokenFiles().size() > brokenBefore)
         return "skin picture '" + pictures.BrokenFiles()[brokenBefore] + "' of " + job.file + " cannot be read";
     for (const auto& bone : job.skeleton->BoneList()) {

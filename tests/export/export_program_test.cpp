@@ -180,7 +180,7 @@ TEST_F(ExportProgram, RefusalsSayWhyAndLeaveNothingBehind)
         {{"Arm.txt", "--fps", "0", "--out", "o"}, "option '--fps' takes a whole number from 1 to 1000, not '0'", "o"},
         {{"Arm.txt", "--wat"}, "unknown option '--wat'", ""},
         {{"Missing.txt", "--out", "o"}, "ERROR: MARL file not found: " + folder.File("Missing.txt"), "o"},
-        {{"bin", "--out", "o"}, "ERROR: MARL file not found: " + folder.File("bin"), "o"},
+        {{"bin", "--out", "o"}, "Not a regular file: " + folder.File("bin"), "o"},
         {{"BadBone.txt", "--out", "o"}, "INCORRECT BONENAME - 'Elbow'", "o"},
         {{"GoneSkin.txt", "--out", "o"}, "skin '" + folder.File("gone.png") + "' of bone 'Hand' in " + folder.File("GoneSkin.txt") + " cannot be loaded", "o"},
         {{"BrokenSkin.txt", "--out", "o"}, "skin picture '" + folder.File("broken.png") + "' of " + folder.File("BrokenSkin.txt") + " cannot be read", "o"},
