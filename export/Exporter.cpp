@@ -4,10 +4,10 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
-#include "core/Alert.h"
 #include "core/Clock.h"
 #include "export/Atlas.h"
 #include "export/OutputFolder.h"
@@ -19,9 +19,13 @@
 #include "graphics/Frame.h"
 #include "rl/Canvas.h"
 #include "rl/Layer.h"
+#include "skeleton/LineReader.h"
 #include "skeleton/Skeleton.h"
 
 namespace {
+
+// Larger skeleton files are refused before any of them is read.
+constexpr uint64_t kMaxSkeletonFileBytes = 64 * 1024 * 1024;
 
 // One frame set of one skeleton as it is exported.
 struct SetJob {
@@ -69,18 +73,32 @@ std::string BaseName(const std::string& path)
 // skin that could not be loaded. Empty on success, else the message.
 std::string LoadSkeleton(SkeletonJob& job, const PictureGuard& pictures)
 {
+    struct stat info {};
+    if (stat(job.file.c_str(), &info) != 0)
+        return "ERROR: MARL file not found: " + job.file;
+    // A folder, device or FIFO has no skeleton to read (and a device might never end).
+    if (!S_ISREG(info.st_mode))
+        return "Not a regular file: " + job.file;
+    if (static_cast<uint64_t>(info.st_size) > kMaxSkeletonFileBytes)
+        return "File too large (over 64 MB): " + job.file;
+    std::string contents;
+    std::FILE* file = std::fopen(job.file.c_str(), "rb");
+    if (!file)
+        return "ERROR: MARL file not found: " + job.file;
+    char buffer[65536];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0 && contents.size() <= kMaxSkeletonFileBytes;)
+        contents.append(buffer, got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed)
+        return "ERROR: MARL file not found: " + job.file;
     const size_t brokenBefore = pictures.BrokenFiles().size();
     job.skeleton = std::make_unique<Skeleton>();
-    // The editor's refusal is shown as an alert; kept here, it becomes the exporter's message.
-    SetAlertRecording(true);
-    ClearRecordedAlerts();
-    if (job.skeleton->Load(job.file) != 0) {
-        std::string message;
-        if (!RecordedAlerts().empty())
-            for (const std::string& line : RecordedAlerts().back().lines)
-                message += (message.empty() ? "" : " ") + line;
-        return message.empty() ? "cannot load the skeleton " + job.file : message;
-    }
+    // What the editor's Load reads, without ending the program over a bone name it does not know.
+    LineReader lines(contents);
+    std::string error;
+    if (job.skeleton->Read(lines, job.file, &error) != 0)
+        return error;
     if (pictures.BrokenFiles().size() > brokenBefore)
         return "skin picture '" + pictures.BrokenFiles()[brokenBefore] + "' of " + job.file + " cannot be read";
     for (const auto& bone : job.skeleton->BoneList()) {
