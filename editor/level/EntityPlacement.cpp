@@ -6,6 +6,7 @@
 #include "editor/level/LevelEditorState.h"
 #include "entities/Entity.h"
 #include "entities/EntityList.h"
+#include "entities/EntityRegistry.h"
 #include "gui/BasicWidgets.h"
 #include "gui/Dialog.h"
 #include "gui/EditBoxProc.h"
@@ -44,14 +45,33 @@ DIALOG g_nameDialog[] = {
 
 std::string NameFieldText(const std::string& name) { return name.substr(0, kNameSize - 1); }
 
-void CreatePrototypes() { g_LevelEditor.prototypes = std::make_unique<EntityList>(); }
+void CreatePrototypes()
+{
+    g_LevelEditor.prototypes = std::make_unique<EntityList>();
+    if (!g_EntityRegistry)
+        return;
+    // The registry does not list its IDs: the editor offers the built-in ones it has, in the
+    // order they are registered.
+    static const char* const kTypes[] = {"CUPCAKE", "CACTUS MAN", "BULLET", "CAMERA", "PLAYER",
+                                         "SMALL ROBOT", "SOLDIER", "SNOWMAN TANK", "SNOWMAN"};
+    for (const char* type : kTypes)
+        if (g_EntityRegistry->Has(type))
+            g_LevelEditor.prototypes->Add(g_EntityRegistry->Create(type, type));
+}
 
 void PlaceEntity(float x, float y)
 {
-    if (!g_LevelEditor.prototypes || !g_LevelEditor.entities)
+    if (!g_LevelEditor.prototypes || !g_LevelEditor.entities || !g_EntityRegistry)
         return;
-    (void)x;
-    (void)y;
+    const Entity* prototype = g_LevelEditor.prototypes->GetEntity(g_LevelEditor.selectedType);
+    if (!prototype)
+        return;
+    std::unique_ptr<Entity> entity = g_EntityRegistry->Create(prototype->type, prototype->type);
+    if (!entity)
+        return;
+    entity->x = x;
+    entity->y = y;
+    g_LevelEditor.entities->Add(std::move(entity));
 }
 
 void NameEntity(Entity& entity)
@@ -68,6 +88,9 @@ void NameEntity(Entity& entity)
         entity.name = g_name;
 }
 
-EntityFileWriter EntityFileWriterOf() { return nullptr; }
+EntityFileWriter EntityFileWriterOf()
+{
+    return [](PACKFILE* file) { return !g_LevelEditor.entities || g_LevelEditor.entities->Save(file); };
+}
 
-bool ReadEntityFile(std::istream&) { return true; }
+bool ReadEntityFile(std::istream& file) { return !g_LevelEditor.entities || g_LevelEditor.entities->Load(file); }

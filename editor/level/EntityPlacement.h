@@ -20,7 +20,7 @@ void NameEntity(Entity& entity);
 // The name dialog's own logic: the text the dialog starts with, cut to 255 characters.
 std::string NameFieldText(const std::string& name);
 
-// The entity file of the state's entities: its writer for a pair save (none while the entity list
-// cannot be written), and reading one into the (fresh) entity list; false when that failed.
+// The entity file of the state's entities: its writer for a pair save, and reading one into the
+// (fresh) entity list; false when that failed.
 EntityFileWriter EntityFileWriterOf();
 bool ReadEntityFile(std::istream& file);

@@ -107,19 +107,17 @@ int EntityClick(DIALOG* d)
 {
     const int buttons = gui::MouseButtons();
     const MapPoint at = MouseWorldPoint(d);
-    if (buttons & 1) {
-        // A click on a placed entity picks it (a double click names it) rather than stacking a
-        // new one on it.
-        if (!g_LevelEditor.entities || !g_LevelEditor.entities->GetEntityAt(at.x, at.y))
-            PlaceEntity(at.x, at.y);
-        broadcast_dialog_message(MSG_DRAW, 0);
-    } else if ((buttons & 2) && g_LevelEditor.entities) {
-        if (Entity* entity = g_LevelEditor.entities->GetEntityAt(at.x, at.y))
-            g_LevelEditor.entities->Remove(entity);
-    }
-    gui::WaitForMouseRelease();
-    // Answered without a redraw request, so the dialog engine can still see a double click.
+    Entity* under = g_LevelEditor.entities ? g_LevelEditor.entities->GetEntityAt(at.x, at.y) : nullptr;
+    // A left click on a placed entity picks it rather than stacking a new one on it; the dialog
+    // engine is left to wait for the second click of a double click, which names it.
+    if ((buttons & 1) && under)
+        return D_O_K;
+    if (buttons & 1)
+        PlaceEntity(at.x, at.y);
+    else if ((buttons & 2) && under)
+        g_LevelEditor.entities->Remove(under);
     broadcast_dialog_message(MSG_DRAW, 0);
+    gui::WaitForMouseRelease();
     return D_O_K;
 }
 

@@ -51,9 +51,7 @@ int TilePaletteProc(int message, DIALOG* d, int)
     case MSG_WANTFOCUS:
     case MSG_GOTMOUSE:
         return D_WANTFOCUS;
-    case MSG_IDLE:
-        return D_REDRAW;
-    default:
+    default:   // the map view's idle redraw shows the palette too
         return D_O_K;
     }
 }
