@@ -1,8 +1,23 @@
 #include "graphics/Animation.h"
 
+#include <algorithm>
+
 #include "core/Clock.h"
 #include "core/Log.h"
 #include "graphics/AnyGraphics.h"
+
+namespace {
+
+// When a frame shown at now for duration ms is over. Summed in 64 bits and held at the clock's
+// largest value: a frame data file may say 2147483647, which would otherwise wrap to the past and
+// make the frame flicker instead of holding.
+int32_t DueTime(int32_t now, int32_t duration)
+{
+    const int64_t due = int64_t(now) + duration;
+    return static_cast<int32_t>(std::clamp<int64_t>(due, INT32_MIN, INT32_MAX));
+}
+
+} // namespace
 
 void Animation::SetupAnims(AnyGraphics* pictures)
 {
@@ -16,7 +31,7 @@ void Animation::SetupAnims(AnyGraphics* pictures)
     }
     // Pictures without a frame in set 0 have nothing to time: the animation stays inert.
     if (const Frame* first = graphics->GetFrame(0, 0)) {
-        nextChange = ElapsedMs + first->duration;
+        nextChange = DueTime(ElapsedMs, first->duration);
         animating = 1;
         frame = 0;
     }
@@ -38,5 +53,5 @@ void Animation::Update()
     ++frame;
     if (frame > count - 1 || frame < 0)
         frame = 0;
-    nextChange = now + graphics->GetFrame(frameSet, frame)->duration;
+    nextChange = DueTime(now, graphics->GetFrame(frameSet, frame)->duration);
 }

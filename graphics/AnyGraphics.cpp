@@ -14,7 +14,7 @@ int AnyGraphics::CreateFrameSets(int count)
     return 0;
 }
 
-int AnyGraphics::LoadSingle(const std::string& fileName)
+int AnyGraphics::LoadSingle(const std::string& fileName, Frame::OnBadPicture onBad)
 {
     if (!spritefiles::FileExists(fileName)) {
         frameSetCount = 0;
@@ -22,14 +22,13 @@ int AnyGraphics::LoadSingle(const std::string& fileName)
         return 1;
     }
     CreateFrameSets(1);
-    frameSets[0].LoadSingle(fileName);
-    return 0;
+    return frameSets[0].LoadSingle(fileName, onBad);
 }
 
-int AnyGraphics::Load(const std::string& name)
+int AnyGraphics::Load(const std::string& name, Frame::OnBadPicture onBad)
 {
     if (spritefiles::IsSinglePictureName(name))
-        return LoadSingle(name);
+        return LoadSingle(name, onBad);
 
     int count = 0;
     while (spritefiles::FileExists(spritefiles::FirstPictureName(name, count)))
@@ -41,7 +40,8 @@ int AnyGraphics::Load(const std::string& name)
     }
     CreateFrameSets(count);
     for (int i = 0; i < count; ++i)
-        frameSets[i].Load(spritefiles::SetName(name, i).value_or(""));
+        if (frameSets[i].Load(spritefiles::SetName(name, i).value_or(""), onBad) != 0)
+            return 1;
     return 0;
 }
 
@@ -61,6 +61,6 @@ Frame* AnyGraphics::GetFrame(int frameSet, int frame) const
 int AnyGraphics::FrameCount(int frameSet) const
 {
     const FrameSet* set = GetFrameSet(frameSet);
-    return set ? set->frameCount : 0;
+    return set ? set->Count() : 0;
 }
 

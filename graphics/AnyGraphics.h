@@ -26,10 +26,10 @@ public:
     // Makes a fresh array of count empty frame sets (a negative count makes none).
     int CreateFrameSets(int count);
     // One frame set holding one frame; 1 when the file does not exist.
-    int LoadSingle(const std::string& fileName);
+    int LoadSingle(const std::string& fileName, Frame::OnBadPicture onBad = Frame::OnBadPicture::EndProgram);
     // A single picture (the name contains ".png" or ".PNG") or the lettered sets of a base name;
-    // 1 when no set is found.
-    int Load(const std::string& name);
+    // 1 when no set is found, and with Report also when a picture could not be read.
+    int Load(const std::string& name, Frame::OnBadPicture onBad = Frame::OnBadPicture::EndProgram);
 
     // At the image's own size, top-left corner at (x, y).
     int DrawFrame(int frameSet, int frame, int x, int y) const;

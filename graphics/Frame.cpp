@@ -14,7 +14,7 @@ Frame::~Frame()
     bitmap = nullptr;
 }
 
-int Frame::LoadGraphics(const std::string& fileName, int32_t frameDuration)
+int Frame::LoadGraphics(const std::string& fileName, int32_t frameDuration, OnBadPicture onBad)
 {
     LogString("Loading frame file: ", fileName.c_str(), 2);
     if (!spritefiles::FileExists(fileName)) {
@@ -23,8 +23,14 @@ int Frame::LoadGraphics(const std::string& fileName, int32_t frameDuration)
         LogText(fileName, 2);
         return 1;
     }
+    rl::Bitmap* loaded = KeepLoaded<rl::Bitmap>(fileName);
+    if (!loaded && onBad == OnBadPicture::Report) {
+        ShowAlert("Error loading RENDERLAYER frame");
+        LogString("FRAME::LOADGRAPHICS - !! Couldn't load graphics file, not a picture we can read:", fileName.c_str(), 4);
+        return 1;
+    }
     duration = frameDuration;
-    bitmap = KeepLoaded<rl::Bitmap>(fileName);
+    bitmap = loaded;
     if (!bitmap) {
         // A picture that is there but cannot be read means broken game data: nothing sensible
         // can be drawn in its place.

@@ -19,10 +19,15 @@ public:
     Frame(const Frame&) = delete;
     Frame& operator=(const Frame&) = delete;
 
+    // What a picture that is there but yields no image does: game data cannot go on without it;
+    // an editor's skin reports it and goes on, so the user's unsaved work is never lost.
+    enum class OnBadPicture { EndProgram, Report };
+
     // Loads the image through the resource manager and takes the duration. 1 (frame unchanged,
     // alert shown) when the file does not exist; a file that exists but yields no image ends the
-    // program with exit code -1 after its alert.
-    int LoadGraphics(const std::string& fileName, int32_t duration);
+    // program with exit code -1 after its alert, or with Report gives 1 after the alert and a log
+    // line.
+    int LoadGraphics(const std::string& fileName, int32_t duration, OnBadPicture onBad = OnBadPicture::EndProgram);
 
     rl::Bitmap* bitmap = nullptr;   // not owned; null until loaded
     int32_t duration = 0;           // milliseconds

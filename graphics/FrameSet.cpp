@@ -1,8 +1,9 @@
 #include "graphics/FrameSet.h"
 
-#include <fstream>
+#include <sstream>
 #include <vector>
 
+#include "core/InputFile.h"
 #include "core/Log.h"
 #include "graphics/FrameData.h"
 #include "graphics/SpriteFiles.h"
@@ -25,14 +26,14 @@ int FrameSet::CreateFrames(int count)
     return 0;
 }
 
-int FrameSet::LoadSingle(const std::string& fileName)
+int FrameSet::LoadSingle(const std::string& fileName, Frame::OnBadPicture onBad)
 {
     CreateFrames(1);
-    frames[0].LoadGraphics(fileName, kDefaultDuration);
-    return 0;
+    const int result = frames[0].LoadGraphics(fileName, kDefaultDuration, onBad);
+    return onBad == Frame::OnBadPicture::Report ? result : 0;
 }
 
-int FrameSet::Load(const std::string& setName)
+int FrameSet::Load(const std::string& setName, Frame::OnBadPicture onBad)
 {
     int count = 0;
     while (spritefiles::FileExists(spritefiles::FrameFileName(setName, count)))
@@ -40,13 +41,19 @@ int FrameSet::Load(const std::string& setName)
     CreateFrames(count);
 
     LogText("", 2);
-    std::ifstream dataFile;
+    // The data file is read whole, and only when it is a regular file of a sane size.
+    std::string data, refusal;
+    bool found = false;
     if (const std::optional<std::string> dataName = spritefiles::DataFileName(setName);
-        dataName && spritefiles::FileExists(*dataName))
-        dataFile.open(*dataName, std::ios::binary);
+        dataName && spritefiles::FileExists(*dataName)) {
+        found = inputfile::Read(*dataName, inputfile::kMaxFrameDataFileBytes, data, &refusal) == inputfile::Refusal::None;
+        if (!found)
+            LogText(refusal, 2);
+    }
     std::vector<int32_t> durations;
-    if (dataFile.is_open()) {
+    if (found) {
         LogText("Found animation data file!", 2);
+        std::istringstream dataFile(data);
         durations = framedata::ReadDurations(dataFile, count);
     } else {
         LogText("No corrisponding frame data file found, using defualt values", 2);
@@ -55,7 +62,10 @@ int FrameSet::Load(const std::string& setName)
 
     for (int i = 0; i < count; ++i) {
         // Counted a moment ago, so the name fits; a file that vanished since is reported by the frame.
-        frames[i].LoadGraphics(spritefiles::FrameFileName(setName, i).value_or(""), durations[static_cast<size_t>(i)]);
+        const int result = frames[i].LoadGraphics(spritefiles::FrameFileName(setName, i).value_or(""),
+                                                  durations[static_cast<size_t>(i)], onBad);
+        if (result != 0 && onBad == Frame::OnBadPicture::Report)
+            return 1;
     }
     return 0;
 }

@@ -132,9 +132,17 @@ int EditBoxProc(int message, DIALOG* d, int c)
     case MSG_CHAR:
         if (Scancode(c) == KEY_ENTER && (d->flags & D_EXIT))
             return D_CLOSE;
-        if (!HandleKey(state, c))
-            return D_REDRAW;
-        state.Store(d);
+        {
+            // Only an edit stores the text: the caret keys must not write back a text that was
+            // read cut to the field's size.
+            const std::string before = state.text;
+            if (!HandleKey(state, c))
+                return D_REDRAW;
+            if (state.text != before)
+                state.Store(d);
+            else
+                d->d2 = state.caret;
+        }
         broadcast_dialog_message(MSG_DRAW, 0);
         return D_USED_CHAR;
     default:

@@ -19,7 +19,8 @@ bool BoneSkin::Load(const std::string& path)
 {
     Clear();
     auto loaded = std::make_unique<AnyGraphics>();
-    if (loaded->Load(path) != 0)
+    // A skin that cannot be read leaves the bone without one; it never ends the editor.
+    if (loaded->Load(path, Frame::OnBadPicture::Report) != 0)
         return false;
     graphics_ = std::move(loaded);
     animation.SetupAnims(graphics_.get());

@@ -23,7 +23,7 @@ public:
 
     // Replaces the skin with the pictures of path (one picture when it contains ".png" or ".PNG",
     // else the lettered sets of the base name) and starts playing them. False, with no skin left,
-    // when nothing could be loaded.
+    // when nothing could be loaded or a picture of it could not be read (after an alert).
     bool Load(const std::string& path);
     // Deletes the graphics; the animation is stopped and forgets them, so it never plays freed
     // pictures.

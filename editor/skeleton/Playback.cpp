@@ -14,7 +14,9 @@
 namespace {
 
 constexpr float kMsPerTimeStep = 50.0f;
-constexpr float kTweenStep = 0.02f;
+// Blend steps a tweened F-step shows, counted in whole numbers: summing 0.02 in a float reaches
+// 1 a step late.
+constexpr int kTweenSteps = 50;
 // Stored angles are reduced and blends land on them through float arithmetic: differences below
 // these are the same pose.
 constexpr double kSameAngle = 0.01;
@@ -115,8 +117,8 @@ void StepWithFKey()
     const int n = set->FrameCount();
     const int next = f + 1 > n - 1 ? 0 : f + 1;
     if (g_Editor.Tweening) {
-        for (float t = 0; t < 1; t += kTweenStep) {
-            skeleton->SetPose(s, f, s, next, t);
+        for (int step = 0; step < kTweenSteps; ++step) {
+            skeleton->SetPose(s, f, s, next, static_cast<float>(step) / kTweenSteps);
             skeleton->UpdatePositions();
             broadcast_dialog_message(MSG_DRAW, 0);
         }

@@ -65,13 +65,15 @@ TEST_F(AnimationTest, FramesAdvanceOnceTheClockPassesTheirDuration)
         {"late update: one frame at most", {100, 100, 100, 100}, 0, {5000, 5000, 5050, 5110}, {1, 1, 1, 2}},
         {"zero duration holds until the clock moves", {0, 0, 500}, 0, {0, 0, 10, 10, 20}, {0, 0, 1, 1, 2}},
         {"one frame loops onto itself", {100}, 0, {110, 500, 1000, 5000}, {0, 0, 0, 0}},
+        {"the longest duration holds", {2147483647, 100}, 1000, {2000, 100000, 2000000000, 2147483647}, {0, 0, 0, 0}},
+        {"the longest duration after a short one", {100, 2147483647}, 0, {110, 120, 130, 2000000000}, {1, 1, 1, 1}},
     };
     for (const auto& c : cases) {
         auto graphics = Timed({c.durations});
         ElapsedMs = c.setupAt;
         animation.SetupAnims(graphics.get());
         EXPECT_EQ(animation.animating, 1) << c.what;
-        EXPECT_EQ(animation.nextChange, c.setupAt + c.durations[0]) << c.what;
+        EXPECT_EQ(animation.nextChange, std::min<int64_t>(INT32_MAX, int64_t(c.setupAt) + c.durations[0])) << c.what;
         EXPECT_EQ(FramesAt(c.times), c.frames) << c.what;
     }
 }
@@ -146,6 +148,14 @@ TEST_F(AnimationTest, IndicesSetByHandNeverReachPastTheFrames)
         animation.Update();
         EXPECT_EQ(animation.frameSet, c.frameSetAfter) << c.frameSet << ", " << c.frame;
         EXPECT_EQ(animation.frame, c.frameAfter) << c.frameSet << ", " << c.frame;
+    }
+    // A count set by hand past the frames made counts only those.
+    graphics->frameSets[0].frameCount = 9;
+    EXPECT_EQ(graphics->FrameCount(0), 2);
+    for (int i = 0; i < 12; ++i) {
+        ElapsedMs = now += 200;
+        animation.Update();
+        EXPECT_LT(animation.frame, 2);
     }
 }
 

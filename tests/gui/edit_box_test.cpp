@@ -85,6 +85,23 @@ TEST(EditBox, KeysEditAroundTheCaret)
     }
 }
 
+TEST(EditBox, CaretKeysNeverCutATextLongerThanTheField)
+{
+    OpenGui();
+    // A name loaded longer than the field takes: moving the caret must leave it whole.
+    for (const int key : {Char(KEY_LEFT), Char(KEY_RIGHT), Char(KEY_HOME), Char(KEY_END), Char(KEY_DEL, 127)}) {
+        char buffer[20] = "abcdefghij";
+        DIALOG field = Field(buffer, 6, 10);
+        EXPECT_EQ(object_message(&field, MSG_CHAR, key), D_USED_CHAR) << std::hex << key;
+        EXPECT_STREQ(buffer, "abcdefghij") << std::hex << key;
+    }
+    // An edit stores what the field holds.
+    char buffer[20] = "abcdefghij";
+    DIALOG field = Field(buffer, 6, 5);
+    EXPECT_EQ(object_message(&field, MSG_CHAR, Char(KEY_BACKSPACE, 8)), D_USED_CHAR);
+    EXPECT_STREQ(buffer, "abcd");
+}
+
 TEST(EditBox, EnterClosesOnlyWithTheExitFlag)
 {
     OpenGui();

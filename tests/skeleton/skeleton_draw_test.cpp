@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
+#include "core/Alert.h"
 #include "core/Clock.h"
 #include "resources/RLBMPPlugin.h"
 #include "resources/ResourceManager.h"
@@ -105,6 +106,41 @@ TEST_F(SkeletonDrawing, SkinsLieAlongTheirBonesAndMirrorAboutTheSkeleton)
     rl::Canvas::Fill(0, 0, 0, 1);
     skeleton.DrawSkins(100, 100, 2);
     ExpectPixels({{137, 97, kRed}, {122, 97, kBlue}, {137, 92, kGreen}, {122, 92, kWhite}}, "mirrored 2");
+}
+
+TEST_F(SkeletonDrawing, SkinsThatCannotBeReadLeaveNoSkinAndTheEditorRunning)
+{
+    const std::string good = ReadFile("skin.png");
+    std::string huge = good;
+    huge[16] = huge[17] = 0;
+    huge[18] = 0x75;   // 30000 pixels wide
+    huge[19] = 0x30;
+    WriteFile("cut.png", good.substr(0, good.size() / 2));
+    WriteFile("text.png", "not a picture at all");
+    WriteFile("empty.png", "");
+    WriteFile("huge.png", huge);
+    WriteFile("Arm-a-00.png", good);
+    WriteFile("Arm-a-01.png", "not a picture either");
+    ClearRecordedAlerts();
+    const struct {
+        const char* path;
+        const char* kept;   // the skin path afterwards
+    } cases[] = {
+        {"cut.png", "NO SKIN"}, {"text.png", "NO SKIN"}, {"empty.png", "NO SKIN"},
+        {"huge.png", "NO SKIN"}, {"Arm", "NO SKIN"},   {"skin.png", "skin.png"},
+    };
+    Bone* bone = skeleton.AddBone(skeleton.Root(), "Arm", 0, 20)->bone;
+    for (const auto& c : cases) {
+        ClearRecordedAlerts();
+        bone->skinPath = c.path;
+        bone->LoadSkin();
+        EXPECT_EQ(bone->skinPath, c.kept) << c.path;
+        const bool failed = std::string(c.kept) == "NO SKIN";
+        EXPECT_EQ(bone->skin.HasGraphics(), !failed) << c.path;
+        EXPECT_EQ(RecordedAlerts().size(), failed ? 1u : 0u) << c.path;
+    }
+    skeleton.UpdatePositions();
+    skeleton.DrawSkins(100, 100, 0);
 }
 
 TEST_F(SkeletonDrawing, SkinsTurnWithTheirBonesAndKeepTheirOffsets)
