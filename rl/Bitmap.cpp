@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/Alert.h"
+#include "core/PngHeader.h"
 #include "rl/Colour.h"
 #include "rl/GL.h"
 #include "rl/Layer.h"
@@ -128,6 +129,14 @@ bool Bitmap::Load(const std::string& fileName, int flags)
         return true;
     }
     LayerLog("Loading bitmap: " + fileName);
+    // Only a regular file of a sane size, and a PNG only when its header claims a size we can hold:
+    // the decoder would wait on a FIFO for good, read a device without end, or allocate whatever
+    // the header says.
+    const std::string refusal = pngheader::PictureRefusal(fileName);
+    if (!refusal.empty()) {
+        LayerError(refusal);
+        return false;
+    }
 
     PALETTE palette;
     const int conversion = get_color_conversion();

@@ -1,22 +1,6 @@
 #include "skeleton/LineReader.h"
 
-#include <cstdio>
-
-bool LineReader::ReadFile(const std::string& fileName, std::string& contents)
-{
-    contents.clear();
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
-    if (!file)
-        return false;
-    char buffer[65536];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        contents.append(buffer, got);
-    // A folder opens on Linux but cannot be read: that is a file we could not open.
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !failed;
-}
+#include <algorithm>
 
 bool LineReader::Next(std::string& line)
 {

@@ -111,18 +111,20 @@ public:
     SkeletonFrame* GetFrame(int s, int f) const;
 
     // ---- The skeleton file (SkeletonFile.cpp) ----------------------------------------------
-    // 0 on success; 1 when the skeleton is empty or the file could not be written (the old file is
-    // then left as it was). A file that cannot be created at all ends the program.
+    // 0 on success; 1, after its message, when the skeleton is empty, has a line the reader could
+    // not read back, or the file could not be written (the old file is then left as it was).
+    // Saving over a symbolic link replaces the file it points at.
     int Save(const std::string& fileName) const;
-    // 0 on success; 1 (skeleton unchanged) when the file cannot be read. A draw-order block naming
-    // no bone ends the program after its message.
+    // 0 on success; 1, after its message, with the skeleton unchanged, when the file cannot be read,
+    // is not a regular file, is over 64 MB, or is not a skeleton file (see Read).
     int Load(const std::string& fileName);
 
     // The file's text as Save writes it, stamped with the given local time.
     std::string Write(std::time_t modified) const;
     // Reads a skeleton file's lines into this skeleton (fileName is only for messages). Returns 0,
-    // or -1 for a draw-order block naming no bone: the message is put in error and the skeleton is
-    // left as a new one.
+    // or -1 with the skeleton unchanged and the message in error: for a bone block naming no bone
+    // or a tree line naming none ("ERROR LOADING MARL - ..."), and for text without a tree or whose
+    // counts run past its end ("Not a skeleton file: " and the name).
     int Read(LineReader& lines, const std::string& fileName, std::string* error);
 
     // ---- Drawing (SkeletonDraw.cpp) ----------------------------------------------------------

@@ -7,6 +7,7 @@
 // frame a "## Frame: k" line and three lines per bone: length before angle, then an empty line).
 #include "skeleton/Skeleton.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,8 @@
 #include <unistd.h>
 
 #include "core/Alert.h"
+#include "core/InputFile.h"
+#include "core/PngHeader.h"
 #include "core/Log.h"
 #include "core/Paths.h"
 #include "skeleton/LineReader.h"
@@ -51,6 +54,88 @@ std::string StoredSkinPath(const Bone& bone, const std::string& programFolder)
     }
     LogString("RELATIVE: ", stored.c_str(), 3);
     return stored;
+}
+
+// The three parts of the file, in order, each with the message its failed writing gives.
+using Sections = std::array<const std::string*, 3>;
+
+// Writes and flushes the sections; null, or the message of the first that failed.
+const char* WriteSections(std::FILE* file, const Sections& sections)
+{
+    static const char* const kFailures[] = {"ERROR SAVING SKELENODES", "ERROR SAVING BoneList", "ERROR SAVING Frames"};
+    for (size_t i = 0; i < sections.size(); ++i) {
+        const std::string& part = *sections[i];
+        if (std::fwrite(part.data(), 1, part.size(), file) != part.size() || std::fflush(file) != 0)
+            return kFailures[i];
+    }
+    return fsync(fileno(file)) == 0 ? nullptr : kFailures[2];
+}
+
+// The file itself rewritten, for a folder where no new file can be made. The old content is held in
+// memory first and written back when the new one fails, so the file is never left cut. "" on
+// success, else the message.
+std::string SaveInPlace(const std::string& target, const Sections& sections)
+{
+    std::string old;
+    if (inputfile::Read(target, 16 * inputfile::kMaxSkeletonFileBytes, old) != inputfile::Refusal::None)
+        return "ERROR Opening MARL file to save: " + target;
+    std::FILE* file = std::fopen(target.c_str(), "r+b");
+    if (!file)
+        return "ERROR Opening MARL file to save: " + target;
+    const char* failure = ftruncate(fileno(file), 0) == 0 ? WriteSections(file, sections) : "ERROR SAVING SKELENODES";
+    std::string message;
+    if (failure) {
+        message = failure;
+        std::rewind(file);
+        const bool restored = ftruncate(fileno(file), 0) == 0 &&
+                              std::fwrite(old.data(), 1, old.size(), file) == old.size() && std::fflush(file) == 0 &&
+                              fsync(fileno(file)) == 0;
+        if (!restored)
+            message += " - the old file could not be put back";
+    }
+    if (std::fclose(file) != 0 && message.empty())
+        message = "ERROR SAVING Frames";
+    return message;
+}
+
+// The first line of text longer than limit characters; "" when there is none.
+std::string FirstLineOver(const std::string& text, size_t limit)
+{
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(kEndLine, start);
+        if (end == std::string::npos)
+            end = text.size();
+        if (end - start > limit)
+            return text.substr(start, end - start);
+        start = end + 2;
+    }
+    return "";
+}
+
+// Where saving to fileName writes: the file a symbolic link points at (made beside the link when
+// it does not exist yet), else the name itself.
+std::string SaveTarget(const std::string& fileName)
+{
+    struct stat link {};
+    if (lstat(fileName.c_str(), &link) != 0 || !S_ISLNK(link.st_mode))
+        return fileName;
+    if (char* resolved = realpath(fileName.c_str(), nullptr)) {
+        std::string target = resolved;
+        std::free(resolved);
+        return target;
+    }
+    std::string pointsAt(4096, '\0');
+    const ssize_t length = readlink(fileName.c_str(), pointsAt.data(), pointsAt.size());
+    if (length <= 0 || static_cast<size_t>(length) >= pointsAt.size())
+        return fileName;
+    pointsAt.resize(static_cast<size_t>(length));
+    if (pointsAt[0] != '/') {
+        const size_t slash = fileName.rfind('/');
+        if (slash != std::string::npos)
+            pointsAt = fileName.substr(0, slash + 1) + pointsAt;
+    }
+    return pointsAt;
 }
 
 } // namespace
@@ -142,19 +227,35 @@ int Skeleton::Save(const std::string& fileName) const
         return refuse("Could not save MARL because it's empty");
 
     const SavedText text = Compose(std::time(nullptr));
+    // The reader cuts longer lines; a file it would misread is not written at all.
+    for (const std::string* part : {&text.tree, &text.drawOrder, &text.frames}) {
+        const std::string tooLong = FirstLineOver(*part, LineReader::MaxLineLength);
+        if (!tooLong.empty())
+            return refuse("Could not save MARL - a line is longer than " + std::to_string(LineReader::MaxLineLength) +
+                          " characters: " + tooLong.substr(0, 60) + "...");
+    }
+
+    // Saving over a link replaces the file it points at and keeps the link.
+    const std::string target = SaveTarget(fileName);
+    struct stat existing {};
+    const bool exists = stat(target.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode))
+        return refuse("Not a regular file: " + fileName);
 
     // Written beside the old file and put in its place only when complete, so a failed save never
     // leaves a cut file where a good one was.
-    std::string temporary = fileName + ".XXXXXX";
+    std::string temporary = target + ".XXXXXX";
     const int descriptor = mkstemp(temporary.data());
     if (descriptor < 0) {
-        const std::string message = "ERROR Opening MARL file to save: " + fileName;
-        LogText(message, 4);
-        ShowAlert(message);
-        FatalExit(-1);
+        // A folder we may not write in, holding a file we may: written in place, with the old
+        // content kept to put back if the writing fails.
+        if (exists && access(target.c_str(), W_OK) == 0) {
+            const std::string inPlace = SaveInPlace(target, {&text.tree, &text.drawOrder, &text.frames});
+            return inPlace.empty() ? 0 : refuse(inPlace);
+        }
+        return refuse("ERROR Opening MARL file to save: " + fileName);
     }
-    struct stat existing {};
-    if (stat(fileName.c_str(), &existing) == 0) {
+    if (exists) {
         fchmod(descriptor, existing.st_mode & 07777);
     } else {
         const mode_t mask = umask(0);
@@ -167,19 +268,10 @@ int Skeleton::Save(const std::string& fileName) const
         unlink(temporary.c_str());
         return refuse("ERROR SAVING SKELENODES");
     }
-    const auto section = [file](const std::string& part) {
-        return std::fwrite(part.data(), 1, part.size(), file) == part.size() && std::fflush(file) == 0;
-    };
-    const char* failure = nullptr;
-    if (!section(text.tree))
-        failure = "ERROR SAVING SKELENODES";
-    else if (!section(text.drawOrder))
-        failure = "ERROR SAVING BoneList";
-    else if (!section(text.frames))
-        failure = "ERROR SAVING Frames";
+    const char* failure = WriteSections(file, {&text.tree, &text.drawOrder, &text.frames});
     if (std::fclose(file) != 0 && !failure)
         failure = "ERROR SAVING Frames";
-    if (!failure && std::rename(temporary.c_str(), fileName.c_str()) != 0)
+    if (!failure && std::rename(temporary.c_str(), target.c_str()) != 0)
         failure = "ERROR SAVING Frames";
     if (failure) {
         unlink(temporary.c_str());
@@ -190,19 +282,20 @@ int Skeleton::Save(const std::string& fileName) const
 
 int Skeleton::Load(const std::string& fileName)
 {
-    std::string contents;
-    if (!LineReader::ReadFile(fileName, contents)) {
-        const std::string message = "ERROR: MARL file not found: " + fileName;
-        LogText(message, 4);
-        ShowAlert(message);
-        return 1;
+    std::string contents, message;
+    const inputfile::Refusal refusal = inputfile::Read(fileName, inputfile::kMaxSkeletonFileBytes, contents, &message);
+    if (refusal == inputfile::Refusal::Missing || refusal == inputfile::Refusal::ReadFailed)
+        message = "ERROR: MARL file not found: " + fileName;
+    else if (refusal == inputfile::Refusal::None &&
+             pngheader::Judge(reinterpret_cast<const uint8_t*>(contents.data()), contents.size()).verdict !=
+                 pngheader::Verdict::NotPng)
+        message = "Not a skeleton file: " + fileName;
+    if (message.empty()) {
+        LineReader lines(contents);
+        if (Read(lines, fileName, &message) == 0)
+            return 0;
     }
-    LineReader lines(contents);
-    std::string error;
-    if (Read(lines, fileName, &error) != 0) {
-        LogText(error, 4);
-        ShowAlert(error);
-        FatalExit(-1);
-    }
-    return 0;
+    LogText(message, 4);
+    ShowAlert(message);
+    return 1;
 }

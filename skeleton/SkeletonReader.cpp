@@ -79,7 +79,8 @@ public:
             StripComments(line);
             const size_t plus = framesBegun_ ? std::string::npos : line.find('+');
             if (plus != std::string::npos) {
-                ReadTreeLine(line, plus);
+                if (!ReadTreeLine(line, plus, error))
+                    return -1;
             } else if (!framesBegun_ && line.find("**") != std::string::npos) {
                 if (!ReadBoneBlock(From(line, 3), error))
                     return -1;
@@ -87,6 +88,13 @@ public:
                 framesBegun_ = true;
                 ReadFrameSets(From(line, 11));
             }
+        }
+        // Without a tree there is no skeleton in the file; counts that run past its end mean a
+        // file cut short or some other text. Either way the caller keeps what it had.
+        if (!treeSeen_ || outOfLines_) {
+            if (error)
+                *error = "Not a skeleton file: " + fileName_;
+            return -1;
         }
         Finish();
         return 0;
@@ -111,12 +119,20 @@ private:
         indexOf_[bone] = index;
     }
 
-    // "+ name", indented two spaces a level: a bone under the tree cursor's node.
-    void ReadTreeLine(const std::string& line, size_t plus)
+    // "+ name", indented two spaces a level: a bone under the tree cursor's node. False, with the
+    // message in error, for a line without a name (no bone could ever be named by it).
+    bool ReadTreeLine(const std::string& line, size_t plus, std::string* error)
     {
+        treeSeen_ = true;
         const int k = static_cast<int>((plus + 1) / 2);
         if (k == 0)
-            return;   // the root line: the root is "Trunk" whatever the file calls it
+            return true;   // the root line: the root is "Trunk" whatever the file calls it
+        const std::string written = From(line, plus + 2);
+        if (written.empty()) {
+            if (error)
+                *error = BadNameMessage(written);
+            return false;
+        }
         if (level_ < k) {
             // One level down however deep the line claims to be, and only into a real child.
             if (!parent_->children.empty())
@@ -128,9 +144,25 @@ private:
             level_ = k;
         }
         const std::string name = Skeleton::UniqueName(
-            From(line, plus + 2), 0, [this](const std::string& n) { return names_.count(n) != 0; }, &nextCounters_);
+            written, 0, [this](const std::string& n) { return names_.count(n) != 0; }, &nextCounters_);
         SkeleNode* node = skeleton_.AppendBone(parent_, name, 0, 0);
         Index(node->bone, skeleton_.BoneCount() - 1);
+        return true;
+    }
+
+    std::string BadNameMessage(const std::string& name) const
+    {
+        return "ERROR LOADING MARL - '" + fileName_ + "'\nINCORRECT BONENAME - '" + name +
+               "'  on line: " + std::to_string(lines_.LineNumber());
+    }
+
+    // The next line, or false (remembered: the file ended inside something it counted) at the end.
+    bool Next(std::string& text)
+    {
+        if (lines_.Next(text))
+            return true;
+        outOfLines_ = true;
+        return false;
     }
 
     // "** name", then the skin path, the skin offsets and an empty line: the bone's skin, and its
@@ -144,21 +176,19 @@ private:
         SkeleNode* node = Skeleton::NodeFound(name, found == names_.end() ? nullptr : found->second);
         if (!node) {
             if (error)
-                *error = "ERROR LOADING MARL - '" + fileName_ + "'\nINCORRECT BONENAME - '" + name +
-                         "'  on line: " + std::to_string(lines_.LineNumber());
-            skeleton_.Reset();
+                *error = BadNameMessage(name);
             return false;
         }
         Bone* bone = node->bone;
         std::string text;
-        lines_.Next(text);
+        Next(text);
         StripComments(text);
         bone->skinPath = text;
         bone->LoadSkin();
-        lines_.Next(text);
+        Next(text);
         StripComments(text);
         bone->skinOffsetX = static_cast<float>(ParseOffset(text));
-        lines_.Next(text);
+        Next(text);
         StripComments(text);
         bone->skinOffsetY = static_cast<float>(ParseOffset(text));
         lines_.Next(text);
@@ -185,17 +215,17 @@ private:
         std::string text;
         for (int s = 0; s < setCount; ++s) {
             std::string name;
-            if (!lines_.Next(text) || !lines_.Next(name))
+            if (!Next(text) || !Next(name))
                 break;
             StripComments(name);
             skeleton_.frameSets_.push_back(std::make_unique<SkeletonFrameSet>(name));
             SkeletonFrameSet& set = *skeleton_.frameSets_.back();
-            lines_.Next(text);
+            Next(text);
             const int frameCount = ParseInt(From(text, 8));
             LogValue("Number of frames = ", frameCount, 2);
-            lines_.Next(text);
+            Next(text);
             for (int e = 0; e < frameCount; ++e) {
-                if (!lines_.Next(text))
+                if (!Next(text))
                     break;
                 ReadFrame(set, e);
             }
@@ -208,10 +238,10 @@ private:
         auto& poses = set.frames[static_cast<size_t>(slot)]->entries;
         std::string lengthText, angleText, text;
         for (int j = 0; j < entries_; ++j) {
-            if (!lines_.Next(lengthText))
+            if (!Next(lengthText) || !Next(angleText))
                 break;
-            lines_.Next(angleText);
             poses.push_back(BonePose {ParseFloat(angleText), ParseFloat(lengthText)});
+            // The empty line after the last entry of a file may be missing.
             lines_.Next(text);
         }
     }
@@ -231,6 +261,8 @@ private:
     int level_ = 1;
     int entries_ = 1;   // the root plus one per draw-order block: the entries each frame holds
     bool framesBegun_ = false;
+    bool treeSeen_ = false;     // a tree line ("+") came before the frames
+    bool outOfLines_ = false;   // the file ended inside a block or a count
 
     std::unordered_map<std::string, Bone*> names_;        // every bone by its (unique) name
     std::unordered_map<const Bone*, int> indexOf_;        // bone index of every bone
@@ -239,7 +271,16 @@ private:
 
 int Skeleton::Read(LineReader& lines, const std::string& fileName, std::string* error)
 {
-    return SkeletonReader(*this, lines, fileName).Read(error);
+    // Built apart and taken over only when the whole file read, so a bad file changes nothing.
+    Skeleton fresh;
+    if (SkeletonReader(fresh, lines, fileName).Read(error) != 0)
+        return -1;
+    std::swap(root_, fresh.root_);
+    std::swap(boneList_, fresh.boneList_);
+    std::swap(frameSets_, fresh.frameSets_);
+    TreeChanged();
+    fresh.TreeChanged();
+    return 0;
 }
 
 // A damaged file may leave no set, a set without frames, or frames with too few or too many

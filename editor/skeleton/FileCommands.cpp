@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/Log.h"
+#include "core/PngHeader.h"
 #include "editor/skeleton/EditorState.h"
 #include "editor/skeleton/SkeletonEditor.h"
 #include "entities/E_EditorEnt.h"
@@ -135,10 +136,10 @@ int LoadCommand()
         MessageBox(missing.c_str(), "", "", "Ok");
         return D_REDRAW;
     }
-    // Loading replaces every bone.
-    g_Editor.ClearSelection();
     if (g_Editor.skeleton->Load(path) != 0)
         return D_REDRAW;   // the skeleton said why; it is unchanged
+    // Loading replaced every bone.
+    g_Editor.ClearSelection();
     BackToFirstFrame();
     LogText("Loaded Skeleton File: ", 2);
     LogText(path, 2);
@@ -218,6 +219,13 @@ int ChangeReferencePictureCommand()
     if (!exists(path)) {
         g_Editor.ReferencePicture.reset();
         return D_O_K;
+    }
+    // A device, a FIFO or a file too large is no picture; say why rather than hang or fail silently.
+    const std::string refusal = pngheader::PictureRefusal(path);
+    if (!refusal.empty()) {
+        LogText(refusal, 2);
+        MessageBox(refusal.c_str(), "", "", "Ok");
+        return D_REDRAW;
     }
     if (!g_Editor.ReferencePicture)
         g_Editor.ReferencePicture = std::make_unique<rl::Bitmap>();

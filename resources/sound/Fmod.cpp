@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "core/InputFile.h"
 #include "core/Log.h"
 
 namespace {
@@ -41,27 +42,30 @@ bool OpenOutput(std::string& error)
 // SDL_mixer's channel volume is an integer from 0 to MIX_MAX_VOLUME (128).
 int MixerVolume(float volume) { return int(std::lround(volume * MIX_MAX_VOLUME)); }
 
-// Reads the whole file, telling a missing file from one that cannot be read.
+// Reads the whole file, telling a missing file from one that cannot be read. Only a regular file
+// within the sound limit is read: a device or a FIFO would never end or never start.
 FMOD_RESULT ReadWholeFile(const char* fileName, std::vector<uint8_t>& bytes)
 {
-    struct stat info {};
-    if (stat(fileName, &info) != 0)
-        return (errno == ENOENT || errno == ENOTDIR) ? FMOD_ERR_FILE_NOTFOUND : FMOD_ERR_FILE_BAD;
-    if (!S_ISREG(info.st_mode))
+    std::string contents, message;
+    const inputfile::Refusal refusal = inputfile::Read(fileName, inputfile::kMaxSoundFileBytes, contents, &message);
+    if (refusal != inputfile::Refusal::None)
+        LogText(message, 4);
+    switch (refusal) {
+    case inputfile::Refusal::None:
+        break;
+    case inputfile::Refusal::Missing:
+        return FMOD_ERR_FILE_NOTFOUND;
+    case inputfile::Refusal::TooLarge:
+        return FMOD_ERR_MEMORY;
+    default:
         return FMOD_ERR_FILE_BAD;
-    std::FILE* file = std::fopen(fileName, "rb");
-    if (!file)
-        return FMOD_ERR_FILE_BAD;
-    FMOD_RESULT result = FMOD_OK;
-    try {
-        bytes.resize(size_t(info.st_size));
-        if (!bytes.empty() && std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size())
-            result = FMOD_ERR_FILE_BAD;
-    } catch (const std::bad_alloc&) {
-        result = FMOD_ERR_MEMORY;
     }
-    std::fclose(file);
-    return result;
+    try {
+        bytes.assign(contents.begin(), contents.end());
+    } catch (const std::bad_alloc&) {
+        return FMOD_ERR_MEMORY;
+    }
+    return FMOD_OK;
 }
 
 bool IsRiffWave(const std::vector<uint8_t>& bytes)

@@ -1,5 +1,7 @@
 #include "rl/Bitmap.h"
 
+#include <sys/stat.h>
+
 #include <allegro.h>
 #include <cmath>
 
@@ -181,6 +183,42 @@ TEST_F(BitmapTest, MissingFileFailsAndDrawsNothing)
     const std::string log = ReadFile("renderlayer.log");
     EXPECT_NE(log.find("Loading bitmap: " + folder.File("missing.png")), std::string::npos);
     EXPECT_NE(log.find("ERROR: No such bitmap!"), std::string::npos);
+}
+
+TEST_F(BitmapTest, WhatIsNoPictureOrTooLargeIsRefusedBeforeDecoding)
+{
+    ASSERT_TRUE(WritePng("small.png", 2, 2, Quadrants));
+    std::string header = ReadFile("small.png");
+    ASSERT_GT(header.size(), 24u);
+    const auto withSize = [&header](uint32_t width, uint32_t height) {
+        std::string bytes = header;
+        for (int i = 0; i < 4; ++i) {
+            bytes[16 + i] = static_cast<char>(width >> (24 - 8 * i));
+            bytes[20 + i] = static_cast<char>(height >> (24 - 8 * i));
+        }
+        return bytes;
+    };
+    WriteFile("wide.png", withSize(30000, 2));
+    WriteFile("tall.png", withSize(2, 16385));
+    WriteFile("cut.png", header.substr(0, 20));
+    ASSERT_EQ(mkfifo("pipe.png", 0600), 0);
+    const struct {
+        const char* name;
+        bool valid;
+        const char* logged;
+    } cases[] = {
+        {"small.png", true, ""},
+        {"wide.png", false, "Picture too large (30000 x 2, more than 16384 pixels a side): wide.png"},
+        {"tall.png", false, "Picture too large (2 x 16385, more than 16384 pixels a side): tall.png"},
+        {"cut.png", false, "Damaged PNG header: cut.png"},
+        {"pipe.png", false, "Not a regular file: pipe.png"},
+        {"/dev/zero", false, "Not a regular file: /dev/zero"},
+    };
+    for (const auto& c : cases) {
+        rl::Bitmap bitmap(c.name);
+        EXPECT_EQ(bitmap.IsValid(), c.valid) << c.name;
+        EXPECT_NE(ReadFile("renderlayer.log").find(c.logged), std::string::npos) << c.name;
+    }
 }
 
 TEST_F(BitmapTest, UnloadToMemoryAndBackKeepsThePixels)

@@ -17,23 +17,12 @@ bool HasMarker(const std::string& text, bool boneName)
            (boneName && (text.find('+') != std::string::npos || text.find("**") != std::string::npos));
 }
 
-bool LinesFit(const std::string& text)
-{
-    size_t start = 0;
-    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        if (end - start > LineReader::MaxLineLength)
-            return false;
-    return true;
-}
-
 // Whether the file written from the skeleton must read back as the same file: the reader's
-// markers and comment cuts act on names that hold them, huge skin offsets are written in exponent
-// form, which the whole-number reading cuts short, and a line longer than the reader's buffer (a
-// long name made unique, or deep) is cut.
-bool WritesFaithfully(const Skeleton& skeleton, const std::string& written)
+// markers and comment cuts act on names that hold them, and huge skin offsets are written in
+// exponent form, which the whole-number reading cuts short. (Every line the writer writes, the
+// reader reads whole.)
+bool WritesFaithfully(const Skeleton& skeleton)
 {
-    if (!LinesFit(written))
-        return false;
     for (const auto& bone : skeleton.BoneList())
         if (HasMarker(bone->name, true) || !(std::fabs(bone->skinOffsetX) < 1e5f) || !(std::fabs(bone->skinOffsetY) < 1e5f))
             return false;
@@ -78,7 +67,7 @@ std::string FuzzSkeletonFile(const uint8_t* data, size_t size)
     broken = InvariantViolation(again);
     if (!broken.empty())
         return "after reading what was written: " + broken;
-    if (WritesFaithfully(skeleton, written)) {
+    if (WritesFaithfully(skeleton)) {
         if (result != 0)
             return "what was written does not read back: " + error;
         if (again.Write(0) != written)

@@ -125,6 +125,7 @@ TEST(SoundLayer, CreateSoundReportsWhatIsWrongWithTheFile)
     WriteFile("locked.wav", good);
     chmod("locked.wav", 0);
     const bool runsAsRoot = geteuid() == 0;   // root reads files without permission bits
+    ASSERT_EQ(mkfifo("pipe.wav", 0600), 0);
 
     const struct {
         const char* name;
@@ -136,6 +137,8 @@ TEST(SoundLayer, CreateSoundReportsWhatIsWrongWithTheFile)
         {"good.wav/inside.wav", FMOD_ERR_FILE_NOTFOUND},
         {"", FMOD_ERR_FILE_NOTFOUND},
         {"folder.wav", FMOD_ERR_FILE_BAD},
+        {"pipe.wav", FMOD_ERR_FILE_BAD},
+        {"/dev/zero", FMOD_ERR_FILE_BAD},
         {"empty.wav", FMOD_ERR_FORMAT},
         {"text.wav", FMOD_ERR_FORMAT},
         {"riff-only.wav", FMOD_ERR_FORMAT},
