@@ -93,4 +93,24 @@ protected:
     EntityList list;
 };
 
+// A GameTest whose entities draw into a RecordingPainter instead of the screen.
+class PaintedGameTest : public GameTest {
+protected:
+    void SetUp() override
+    {
+        GameTest::SetUp();
+        previous_ = SetEntityPainter(&painter);
+    }
+    void TearDown() override
+    {
+        SetEntityPainter(previous_);
+        GameTest::TearDown();
+    }
+
+    RecordingPainter painter;
+
+private:
+    EntityPainter* previous_ = nullptr;
+};
+
 } // namespace entitytest

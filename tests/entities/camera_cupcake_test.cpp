@@ -94,20 +94,7 @@ TEST_F(CameraTest, TheBossCamTakesTheViewAndStartsTheSnowOnce)
     }
 }
 
-struct CupcakeTest : GameTest {
-    RecordingPainter painter;
-    EntityPainter* previous = nullptr;
-    void SetUp() override
-    {
-        GameTest::SetUp();
-        previous = SetEntityPainter(&painter);
-    }
-    void TearDown() override
-    {
-        SetEntityPainter(previous);
-        GameTest::TearDown();
-    }
-};
+using CupcakeTest = PaintedGameTest;
 
 TEST_F(CupcakeTest, ThePlayerPopsItOnceIntoTenParticles)
 {

@@ -14,20 +14,7 @@ using namespace entitytest;
 
 namespace {
 
-struct Particles : GameTest {
-    RecordingPainter painter;
-    EntityPainter* previous = nullptr;
-    void SetUp() override
-    {
-        GameTest::SetUp();
-        previous = SetEntityPainter(&painter);
-    }
-    void TearDown() override
-    {
-        SetEntityPainter(previous);
-        GameTest::TearDown();
-    }
-};
+using Particles = PaintedGameTest;
 
 TEST_F(Particles, AnExplosionFadesShrinksAndFinishesOnTheTwentyFirstThink)
 {
