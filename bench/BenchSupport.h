@@ -31,3 +31,13 @@ struct LogInTempFolder {
 
     std::string folder;
 };
+
+// Inside the temporary folder, stands where the programs run: in "bin/", beside a "Game Data" that
+// links to the repository's, so "../Game Data/..." paths reach the shipped data.
+inline void StandBesideGameData(const std::string& sourceFolder)
+{
+    std::filesystem::create_directory("bin");
+    std::filesystem::create_directory_symlink(sourceFolder + "/Game Data", "Game Data");
+    if (chdir("bin") != 0)
+        std::abort();
+}

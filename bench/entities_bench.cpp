@@ -75,10 +75,7 @@ BENCHMARK(SnowTick);
 void CactusManTick(benchmark::State& state)
 {
     LogInTempFolder log;
-    std::filesystem::create_directory("bin");
-    std::filesystem::create_directory_symlink(MARL_SOURCE_DIR "/Game Data", "Game Data");
-    if (chdir("bin") != 0)
-        std::abort();
+    StandBesideGameData(MARL_SOURCE_DIR);
     TestResources resources;
     SeedRandom(1);
     TileGrid level;

@@ -80,10 +80,7 @@ BENCHMARK(GameTick)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 void SampleLevelTick(benchmark::State& state)
 {
     LogInTempFolder log;
-    std::filesystem::create_directory("bin");
-    std::filesystem::create_directory_symlink(MARL_SOURCE_DIR "/Game Data", "Game Data");
-    if (chdir("bin") != 0)
-        std::abort();
+    StandBesideGameData(MARL_SOURCE_DIR);
     TestResources resources;
     EntityRegistry registry;
     RegisterBuiltInEntities(registry);
