@@ -7,13 +7,13 @@ cd "$(dirname "$0")/.."
 ./scripts/build.sh "$@"
 
 dir=build
-repeat=()
+# Now and then a test fails for its surroundings, not for itself: Allegro cannot reach the X server
+# while many tests start theirs at once ("Couldn't install Allegro"), or LeakSanitizer's exit-time
+# scan crashes its own tracer while the X and audio threads wind down ("Tracer caught signal 11").
+# Such a test gets one more run; a test that fails on its own fails twice.
+repeat=(--repeat until-pass:2)
 if [ "${1:-}" = "--sanitize" ]; then
     dir=build-sanitize
-    # LeakSanitizer's exit-time scan now and then crashes its own tracer while the X and audio
-    # threads wind down ("Tracer caught signal 11"), failing a test that passed; such a test gets
-    # one more run. A test that fails on its own fails twice.
-    repeat=(--repeat until-pass:2)
     # Leaks inside the X, GL and audio libraries are theirs; ours are reported.
     export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
