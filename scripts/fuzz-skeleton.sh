@@ -25,7 +25,7 @@ fi
 seconds="${1:-60}"
 merge="${2:-}"
 
-./scripts/install-deps.sh --test
+./scripts/install-deps.sh --fuzz
 dir=build-fuzz
 if [ ! -f "$dir/build.ninja" ]; then
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the engine needs, and only those dpkg reports missing.
-# Usage: install-deps.sh [--test]   (--test adds what the test suite and benchmarks need)
+# Usage: install-deps.sh [--test | --fuzz]   (--test adds what the test suite and benchmarks need,
+# --fuzz adds clang's fuzzing runtime on top)
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config liballegro4-dev liballeggl4-dev
           libloadpng4-dev libfreetype-dev libpng-dev libgl-dev libglu1-mesa-dev
           libsdl2-mixer-dev fonts-liberation libx11-dev libegl-dev libegl-mesa0)
-if [ "${1:-}" = "--test" ]; then
-    packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils x11-apps
-               imagemagick sox mesa-utils clang-14 libclang-rt-14-dev)
-fi
+case "${1:-}" in
+    --test|--fuzz)
+        packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils x11-apps
+                   imagemagick sox mesa-utils) ;;&
+    --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

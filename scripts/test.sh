@@ -20,4 +20,7 @@ if [ "${1:-}" = "--sanitize" ]; then
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 fi
 unset DISPLAY
-xvfb-run -a -s "-screen 0 1024x768x24 -r" ctest --test-dir "$dir" --output-on-failure -j2 "${repeat[@]}"
+# -noreset: left to itself the X server starts afresh whenever its last client leaves, and a test
+# starting in that moment cannot reach it. -j4: a test case takes two slots and a script test one
+# (see tests/CMakeLists.txt), so two cases or a case and two scripts run at once.
+xvfb-run -a -s "-screen 0 1024x768x24 -r -noreset" ctest --test-dir "$dir" --output-on-failure -j4 "${repeat[@]}"

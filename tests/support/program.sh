@@ -8,7 +8,7 @@ XVFB_PID=""
 # Xvfb writes its display number into fd 5; only Xvfb gets that pipe, so nothing left running can
 # hold the test runner's output open through it.
 exec 5> >(cat > "$WORK/xvfb-display" 2>/dev/null)
-Xvfb -displayfd 5 -screen 0 1024x768x24 -r -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+Xvfb -displayfd 5 -screen 0 1024x768x24 -r -noreset -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
 exec 5>&-
 for _ in $(seq 100); do [ -s "$WORK/xvfb-display" ] && break; sleep 0.05; done
