@@ -189,6 +189,30 @@ same_pixels() {
     [ "$a" = "$b" ]
 }
 
+# view_moves_from <screenshot>: whether the view comes to differ from the screenshot within about
+# two seconds, looked at every 300 ms (a busy machine may hold a frame back for a moment).
+view_moves_from() {
+    for _ in 1 2 3 4 5 6 7; do
+        sleep 0.3
+        screenshot "$WORK/moving.png"
+        same_pixels "$1" "$WORK/moving.png" || return 0
+    done
+    return 1
+}
+
+# view_settles: whether two screenshots 300 ms apart come to show the same view within about three
+# seconds (an animation that was stopped finishes the blend it is on first).
+view_settles() {
+    screenshot "$WORK/settling.png"
+    for _ in 1 2 3 4 5 6 7 8 9 10; do
+        sleep 0.3
+        screenshot "$WORK/settled.png"
+        same_pixels "$WORK/settling.png" "$WORK/settled.png" && return 0
+        mv "$WORK/settled.png" "$WORK/settling.png"
+    done
+    return 1
+}
+
 # expect_lines <file> <line>...: whole lines of the file (CR LF ends dropped) in that order.
 expect_lines() {
     local file=$1 last=0 n
