@@ -1,27 +1,46 @@
 #!/usr/bin/env bash
 # Fuzzes a file reader with libFuzzer under AddressSanitizer for a bounded time: the skeleton
-# reader, or with "level" first, the level reader, or with "entities" first, the entity list reader.
-# Usage: fuzz-skeleton.sh [level|entities] [seconds] [--merge]
+# reader, or with a reader's name first: "model" (skeletons built by random edits, through the
+# skeleton file and back), "level", "entities" (the entity list), "frame-data" (a sprite frame
+# set's durations) or "png-header" (the picture size check).
+# Usage: fuzz-skeleton.sh [model|level|entities|frame-data|png-header] [seconds] [--merge]
 #   seconds   how long to run (default 60)
-#   --merge   afterwards, add the inputs that found new paths to tests/<reader>/corpus (minimised);
-#             the ordinary test suite replays that folder
+#   --merge   afterwards, add the inputs that found new paths to the reader's corpus folder under
+#             tests/ (minimised); the ordinary test suite replays that folder
 # Builds with clang-14 in build-fuzz/; new inputs collect in build-fuzz/<reader>-corpus/, crashes
 # in build-fuzz/<reader>-crashes/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 reader=skeleton
 target=skeleton_fuzz
+seeds=tests/skeleton/corpus
 max_len=8192
-if [ "${1:-}" = "level" ]; then
-    reader=level
+case "${1:-}" in
+model)
+    target=skeleton_model_fuzz
+    seeds=tests/skeleton/model-corpus
+    max_len=4096 ;;
+level)
     target=level_fuzz
-    max_len=65536   # the shipped level is 37 KB
-    shift
-elif [ "${1:-}" = "entities" ]; then
-    reader=entities
+    seeds=tests/level/corpus
+    max_len=65536 ;;   # the shipped level is 37 KB
+entities)
     target=entity_list_fuzz
-    shift
-fi
+    seeds=tests/entities/corpus ;;
+frame-data)
+    target=frame_data_fuzz
+    seeds=tests/graphics/frame-data-corpus
+    max_len=4096 ;;
+png-header)
+    target=png_header_fuzz
+    seeds=tests/core/png-header-corpus
+    max_len=64 ;;
+esac
+case "${1:-}" in
+model|level|entities|frame-data|png-header)
+    reader="$1"
+    shift ;;
+esac
 seconds="${1:-60}"
 merge="${2:-}"
 
@@ -41,7 +60,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 fuzzer="$PWD/$dir/bin/$target"
 corpus="$PWD/$dir/$reader-corpus"
-seeds="$PWD/tests/$reader/corpus"
+seeds="$PWD/$seeds"
 crashes="$PWD/$dir/$reader-crashes/"
 # Inputs name skin files and tileset folders; they are looked for in an empty folder of our own.
 cd "$work"

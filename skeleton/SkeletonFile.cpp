@@ -7,8 +7,11 @@
 // frame a "## Frame: k" line and three lines per bone: length before angle, then an empty line).
 #include "skeleton/Skeleton.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -54,6 +57,17 @@ std::string StoredSkinPath(const Bone& bone, const std::string& programFolder)
     }
     LogString("RELATIVE: ", stored.c_str(), 3);
     return stored;
+}
+
+// A skin offset as the reader takes it back: the whole part, toward zero, held within a 32-bit
+// whole number, written in plain digits. Written as a float, a scaled offset ("4.5") would load as
+// another number than the file says, and a large one lose its last digits to the exponent form.
+std::string OffsetText(float offset)
+{
+    if (!(offset == offset))
+        return "0";
+    const double whole = std::trunc(static_cast<double>(offset));
+    return std::to_string(static_cast<long long>(std::max<double>(INT_MIN, std::min<double>(INT_MAX, whole))));
 }
 
 // The three parts of the file, in order, each with the message its failed writing gives.
@@ -176,8 +190,8 @@ Skeleton::SavedText Skeleton::Compose(std::time_t modified) const
         const Bone& bone = *boneList_[i];
         Line(blocks, "** " + bone.name);
         Line(blocks, StoredSkinPath(bone, programFolder));
-        Line(blocks, FloatText(bone.skinOffsetX));
-        Line(blocks, FloatText(bone.skinOffsetY));
+        Line(blocks, OffsetText(bone.skinOffsetX));
+        Line(blocks, OffsetText(bone.skinOffsetY));
         Line(blocks, "");
     }
     Line(blocks, "<End>");

@@ -1,6 +1,7 @@
-// The editor's own rules around the skeleton model, without a window: the dialogs' text rules,
+// The editor's own rules around the skeleton model, without a window (one case opens the screen
+// to count the redraws it asks for): the dialogs' text rules,
 // the panels' row arithmetic, the frame clipboard's refusals, the bone edits' names and guards,
-// and F-stepping's target. The gestures themselves are driven end to end by the *_test.sh scripts.
+// and F-stepping's target and blends. The gestures themselves are driven end to end by the *_test.sh scripts.
 #include <allegro.h>
 #include <cstdio>
 #include <functional>
@@ -242,6 +243,56 @@ TEST_F(EditorModel, SteppingWithFStaysOnTheNextFrame)
     StepWithFKey();   // past the last frame: frame 0
     key[KEY_F] = 0;
     EXPECT_EQ(entity->frame, 0);
+}
+
+// The Trunk's length at every view redraw a tweened F-step asks for.
+std::vector<float>* g_redrawLengths = nullptr;
+int RecordRedraw(int msg, DIALOG*, int)
+{
+    if (msg == MSG_DRAW && g_redrawLengths)
+        g_redrawLengths->push_back(g_Editor.skeleton->GetBoneByIndex(0)->length);
+    return D_O_K;
+}
+
+TEST_F(EditorModel, ATweenedFStepShowsExactlyFiftyBlendsOnTheWayToTheNextFrame)
+{
+    testsupport::OpenScreen();   // the redraws go to the dialog on the screen
+    DIALOG view[] = {{RecordRedraw, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+                     {nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr}};
+    struct Row {
+        bool tweening;
+        int set, from, to;
+    };
+    // Trunk lengths are 10 x (frame + 1) in both sets; set 1 has a single frame.
+    const Row rows[] = {
+        {true, 0, 0, 1}, {true, 0, 1, 2}, {true, 0, 3, 0},   // past the last frame: back to 0
+        {false, 0, 1, 2},                                   // without tweening: straight there
+        {true, 1, 0, 0},                                    // a set of one frame blends onto itself
+    };
+    FramesOfLengths(0, 4);
+    FramesOfLengths(1, 1);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "tweening " << row.tweening << ", set " << row.set << " from " << row.from);
+        JumpTo(row.set, row.from);
+        g_Editor.Tweening = row.tweening;
+        std::vector<float> lengths;
+        g_redrawLengths = &lengths;
+        active_dialog = view;
+        key[KEY_F] = 1;
+        StepWithFKey();
+        key[KEY_F] = 0;
+        active_dialog = nullptr;
+        g_redrawLengths = nullptr;
+
+        const float a = 10.0f * (row.from + 1), b = 10.0f * (row.to + 1);
+        ASSERT_EQ(lengths.size(), row.tweening ? 50u : 0u);
+        for (size_t k = 0; k < lengths.size(); ++k)
+            EXPECT_NEAR(lengths[k], a + (b - a) * static_cast<float>(k) / 50, 1e-3) << "blend " << k;
+        EXPECT_EQ(entity->frameSet, row.set);
+        EXPECT_EQ(entity->frame, row.to);
+        EXPECT_EQ(entity->nextFrame, row.to);
+        EXPECT_EQ(skeleton->GetBoneByIndex(0)->length, b);
+    }
 }
 
 TEST_F(EditorModel, APoseDiffersFromItsFrameByMoreThanAHundredthRoundTheCircle)

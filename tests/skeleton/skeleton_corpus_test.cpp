@@ -1,10 +1,10 @@
-// Replays the reader's fuzz corpus in the ordinary build: every input the fuzzer kept must still
-// read into a sound skeleton.
-#include <algorithm>
-#include <filesystem>
+// Replays the skeleton fuzz targets' corpora in the ordinary build: every input the reader's fuzzer
+// kept must still read into a sound skeleton, and every series of edits the model's fuzzer kept
+// must build a skeleton that Save and Load carry over unchanged.
 #include <gtest/gtest.h>
 
 #include "tests/skeleton/SkeletonFuzzTarget.h"
+#include "tests/skeleton/SkeletonModelFuzzTarget.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -12,18 +12,17 @@ namespace {
 TEST(SkeletonCorpus, EveryInputReadsIntoASoundSkeleton)
 {
     testsupport::TempFolder folder;   // skins named by the inputs resolve here, where there are none
-    const std::filesystem::path corpus = MARL_SKELETON_CORPUS;
-    std::vector<std::filesystem::path> inputs;
-    for (const auto& entry : std::filesystem::directory_iterator(corpus))
-        if (entry.is_regular_file())
-            inputs.push_back(entry.path());
-    std::sort(inputs.begin(), inputs.end());
-    ASSERT_GE(inputs.size(), 20u) << "the corpus is missing from " << corpus;
-    for (const auto& input : inputs) {
-        const std::string bytes = testsupport::ReadFile(input.string());
-        EXPECT_EQ(FuzzSkeletonFile(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), "")
-            << input.filename();
-    }
+    testsupport::ReplayCorpus(MARL_SKELETON_CORPUS, 20, FuzzSkeletonFile);
+}
+
+TEST(SkeletonCorpus, EveryEditedSkeletonSavesAndLoadsBackTheSame)
+{
+    testsupport::TempFolder folder;
+    // In memory as the fuzzer runs it, and through the files the user gets.
+    testsupport::ReplayCorpus(MARL_SKELETON_MODEL_CORPUS, 10, [&](const uint8_t* data, size_t size) {
+        const std::string inMemory = FuzzSkeletonModel(data, size);
+        return inMemory.empty() ? FuzzSkeletonModel(data, size, folder.Path()) : inMemory;
+    });
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #include <chrono>
 #include <cmath>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
+#include <limits>
 #include <gtest/gtest.h>
 #include <regex>
 #include <sys/resource.h>
@@ -292,6 +294,39 @@ TEST(SkeletonFile, SkinOffsetsAreWholeNumbers)
         ASSERT_EQ(ReadText(skeleton, HandFile("+ Trunk\n  + A\n", block, "")), 0) << c.x;
         EXPECT_EQ(skeleton.GetBoneByIndex(1)->skinOffsetX, c.expectedX) << c.x;
         EXPECT_EQ(skeleton.GetBoneByIndex(1)->skinOffsetY, c.expectedY) << c.y;
+    }
+}
+
+TEST(SkeletonFile, SkinOffsetsAreWrittenAsTheyReadBack)
+{
+    // A scaled offset has a fraction and a dragged one may be far out: the file holds the whole
+    // number the reader takes, so saving what was loaded gives the same file.
+    const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
+    struct Case {
+        float x, y;
+        const char* writtenX;
+        const char* writtenY;
+    } cases[] = {
+        {4.5f, -2.5f, "4", "-2"},
+        {1234567.0f, -7654321.0f, "1234567", "-7654321"},
+        {3e9f, -3e9f, "2147483647", "-2147483648"},
+        {inf, nan, "2147483647", "0"},
+        {-0.75f, 1e-20f, "0", "0"},
+    };
+    for (const Case& c : cases) {
+        Skeleton skeleton;
+        SkeleNode* arm = skeleton.AddBone(skeleton.Root(), "A", 0, 10);
+        arm->bone->skinOffsetX = c.x;
+        arm->bone->skinOffsetY = c.y;
+        const std::string written = skeleton.Write(0);
+        EXPECT_NE(written.find(std::string("** A\r\nNO SKIN\r\n") + c.writtenX + "\r\n" + c.writtenY + "\r\n"),
+                  std::string::npos)
+            << c.writtenX << " " << c.writtenY;
+        Skeleton back;
+        ASSERT_EQ(ReadText(back, written), 0);
+        EXPECT_EQ(back.GetBoneByIndex(1)->skinOffsetX, std::strtof(c.writtenX, nullptr)) << c.writtenX;
+        EXPECT_EQ(back.GetBoneByIndex(1)->skinOffsetY, std::strtof(c.writtenY, nullptr)) << c.writtenY;
+        EXPECT_EQ(back.Write(0), written) << c.writtenX;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "tests/support/TestSupport.h"
 
+#include <algorithm>
 #include <allegro.h>
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +43,25 @@ std::string ReadFile(const std::string& path)
     std::ostringstream contents;
     contents << in.rdbuf();
     return contents.str();
+}
+
+std::vector<std::pair<std::string, std::string>> ReadCorpus(const std::string& folder, size_t least)
+{
+    std::vector<std::pair<std::string, std::string>> inputs;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (entry.is_regular_file())
+            inputs.emplace_back(entry.path().filename().string(), ReadFile(entry.path().string()));
+    std::sort(inputs.begin(), inputs.end());
+    EXPECT_GE(inputs.size(), least) << "the corpus is missing from " << folder;
+    return inputs;
+}
+
+void ReplayCorpus(const std::string& folder, size_t least,
+                  const std::function<std::string(const uint8_t* data, size_t size)>& target)
+{
+    for (const auto& [name, bytes] : ReadCorpus(folder, least))
+        EXPECT_EQ(target(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), "") << name;
 }
 
 void WriteFile(const std::string& path, const std::string& contents)

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +30,12 @@ private:
 };
 
 std::string ReadFile(const std::string& path);
+// Every file of a fuzz corpus folder as (file name, bytes), in name order; the test fails when the
+// folder holds fewer than `least` of them (the corpus is missing).
+std::vector<std::pair<std::string, std::string>> ReadCorpus(const std::string& folder, size_t least);
+// Feeds every input of a corpus to a fuzz target, each of which must answer "" (all held).
+void ReplayCorpus(const std::string& folder, size_t least,
+                  const std::function<std::string(const uint8_t* data, size_t size)>& target);
 void WriteFile(const std::string& path, const std::string& contents);
 bool FileExists(const std::string& path);
 
