@@ -51,8 +51,8 @@ std::string Play(const std::vector<int32_t>& durations, int32_t start)
         if (animation.nextChange != due)
             return "frame " + std::to_string(shown) + " is due at " + std::to_string(animation.nextChange) +
                    " instead of " + std::to_string(due);
-        if (due >= INT32_MAX - 10)
-            break;   // held for good: the clock never passes it
+        if (std::max<int64_t>(due, shownAt) >= INT32_MAX - 10)
+            break;   // held for good, or the clock's end is reached before it could move on
         if (due >= shownAt) {
             ElapsedMs = static_cast<int32_t>(due);
             animation.Update();
