@@ -3,7 +3,7 @@
 # reader, or with a reader's name first: "model" (skeletons built by random edits, through the
 # skeleton file and back), "level", "entities" (the entity list), "frame-data" (a sprite frame
 # set's durations) or "png-header" (the picture size check).
-# Usage: fuzz-skeleton.sh [model|level|entities|frame-data|png-header] [seconds] [--merge]
+# Usage: fuzz-skeleton.sh [skeleton|model|level|entities|frame-data|png-header] [seconds] [--merge]
 #   seconds   how long to run (default 60)
 #   --merge   afterwards, add the inputs that found new paths to the reader's corpus folder under
 #             tests/ (minimised); the ordinary test suite replays that folder
@@ -16,6 +16,7 @@ target=skeleton_fuzz
 seeds=tests/skeleton/corpus
 max_len=8192
 case "${1:-}" in
+skeleton) ;;
 model)
     target=skeleton_model_fuzz
     seeds=tests/skeleton/model-corpus
@@ -37,7 +38,7 @@ png-header)
     max_len=64 ;;
 esac
 case "${1:-}" in
-model|level|entities|frame-data|png-header)
+skeleton|model|level|entities|frame-data|png-header)
     reader="$1"
     shift ;;
 esac
