@@ -1,5 +1,6 @@
 #include "editor/level/LevelEditorDialog.h"
 
+#include "editor/level/LevelEditorState.h"
 #include "editor/level/LevelFileCommands.h"
 #include "editor/level/MapMath.h"
 #include "editor/level/MapViewProc.h"
@@ -19,7 +20,7 @@ char g_showLayer2[] = "Show Layer 2";
 char g_editLayer[] = "Edit Layer:";
 
 MENU g_fileMenu[] = {
-    {Text("New"), NewLevelCommand, nullptr, 0, nullptr},
+    {Text("New"), RecordedNewLevelCommand, nullptr, 0, nullptr},
     {Text("Load"), LoadLevelCommand, nullptr, 0, nullptr},
     {Text("Save"), SaveLevelCommand, nullptr, 0, nullptr},
     {Text("-"), nullptr, nullptr, 0, nullptr},
@@ -30,6 +31,8 @@ MENU g_fileMenu[] = {
 MENU g_editMenu[] = {
     {Text("Cut"), nullptr, nullptr, D_DISABLED, nullptr},
     {Text("Really really long"), nullptr, nullptr, D_DISABLED, nullptr},
+    {Text("Undo"), LevelUndoCommand, nullptr, D_DISABLED, nullptr},
+    {Text("Redo"), LevelRedoCommand, nullptr, D_DISABLED, nullptr},
     {nullptr, nullptr, nullptr, 0, nullptr},
 };
 
@@ -47,7 +50,39 @@ MENU g_menu[] = {
     {nullptr, nullptr, nullptr, 0, nullptr},
 };
 
+constexpr int kUndoItem = 2;
+constexpr int kRedoItem = 3;
+
 } // namespace
+
+void UpdateLevelUndoMenu()
+{
+    g_editMenu[kUndoItem].flags = g_LevelEditor.history.CanUndo() ? 0 : D_DISABLED;
+    g_editMenu[kRedoItem].flags = g_LevelEditor.history.CanRedo() ? 0 : D_DISABLED;
+}
+
+int LevelUndoCommand()
+{
+    g_LevelEditor.history.Undo();
+    UpdateLevelUndoMenu();
+    return D_REDRAW;
+}
+
+int LevelRedoCommand()
+{
+    g_LevelEditor.history.Redo();
+    UpdateLevelUndoMenu();
+    return D_REDRAW;
+}
+
+int RecordedNewLevelCommand()
+{
+    g_LevelEditor.history.Begin();
+    const int result = NewLevelCommand();
+    g_LevelEditor.history.Commit();
+    UpdateLevelUndoMenu();
+    return result;
+}
 
 // Room for the entries others add (with the null record that ends the menu).
 MENU g_LevelViewMenu[8] = {
@@ -85,4 +120,5 @@ void ResetLevelEditorDialog()
     g_LevelEditorDialog[kEntityTypeEntry].d1 = g_LevelEditorDialog[kEntityTypeEntry].d2 = 0;
     g_LevelEditorDialog[kPaletteScrollEntry].d2 = 0;
     g_LevelEditorDialog[kZoomEntry].d2 = kZoomSliderMiddle;
+    UpdateLevelUndoMenu();
 }

@@ -21,5 +21,13 @@ extern DIALOG g_LevelEditorDialog[];
 // The menu bar's "View" menu: empty here, for the commands that view the level in other ways.
 extern MENU g_LevelViewMenu[];
 
+// The Edit menu's Undo and Redo, greyed while the history has nothing to undo or redo.
+void UpdateLevelUndoMenu();
+// Edit, Undo and Edit, Redo (also Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z).
+int LevelUndoCommand();
+int LevelRedoCommand();
+// File, New as one step of the history.
+int RecordedNewLevelCommand();
+
 // The dialog's widgets as a new editor has them.
 void ResetLevelEditorDialog();

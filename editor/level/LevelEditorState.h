@@ -6,10 +6,12 @@
 // Ownership: the state owns the level, its entity list (which is also the current game list while
 // the editor runs), the palette level and the prototypes (one entity per registered type). A
 // command that replaces the level or the entity list replaces the owner here; nothing else keeps
-// pointers into them across a command.
+// pointers into them across a command (undo and redo replace them too).
 
 #include <memory>
 #include <string>
+
+#include "editor/level/LevelHistory.h"
 
 class EntityList;
 class Level;
@@ -36,6 +38,7 @@ struct LevelEditorState {
     int editLayer = kEditBackLayer;
     int selectedType = 0;                     // index into the prototypes
     std::string fileName;                     // the level file last loaded or saved; "" for none
+    LevelHistory history;                     // undo and redo of the user's actions
 
     // Replaces the entity list by an empty one, which becomes the current game list.
     void NewEntityList();

@@ -144,6 +144,9 @@ bool LoadLevelFiles(const std::string& path)
         ShowAlert("No entity list file found so you get no entities! :P ");
     }
     ResetMapView();
+    // What was done to the level before has nothing to act on any more.
+    g_LevelEditor.history.Clear();
+    UpdateLevelUndoMenu();
     return whole;
 }
 

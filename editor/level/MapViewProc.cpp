@@ -4,7 +4,9 @@
 #include <set>
 #include <utility>
 
+#include "core/Clock.h"
 #include "editor/level/EntityPlacement.h"
+#include "editor/level/LevelEditorDialog.h"
 #include "editor/level/LevelFileCommands.h"
 #include "editor/level/LevelEditorState.h"
 #include "editor/level/MapMath.h"
@@ -24,6 +26,8 @@ const rl::Colour kHoverFrame(237 / 255.0f, 191 / 255.0f, 24 / 255.0f, 1);
 const rl::Colour kEntityMark(0.7f, 0, 0, 0.4f);
 
 std::atomic<bool> g_quitRequested {false};
+
+constexpr int32_t kDoubleClickMs = 500;
 
 // What one press of the mouse does to the cells it reaches.
 enum class CellAction { SetSolid, ClearSolid, Paint, Clear };
@@ -103,22 +107,48 @@ MapPoint MouseWorldPoint(const DIALOG* d)
                         g_LevelEditor.scrollY);
 }
 
+// The entity a left click picked and when (the engine's clock): a second press on it within the
+// double-click time names it. The dialog engine's own double-click wait counts its loop's turns,
+// which a fast machine or a quick synthetic click runs through before the second press arrives.
+struct Pick {
+    const Entity* entity = nullptr;
+    int32_t atMs = 0;
+};
+Pick g_pick;
+
+int NameEntityUnderMouse(DIALOG* d)
+{
+    gui::WaitForMouseRelease();
+    const MapPoint at = MouseWorldPoint(d);
+    if (Entity* entity = g_LevelEditor.entities ? g_LevelEditor.entities->GetEntityAt(at.x, at.y) : nullptr)
+        NameEntity(*entity);
+    return D_REDRAW;
+}
+
 int EntityClick(DIALOG* d)
 {
     const int buttons = gui::MouseButtons();
     const MapPoint at = MouseWorldPoint(d);
     Entity* under = g_LevelEditor.entities ? g_LevelEditor.entities->GetEntityAt(at.x, at.y) : nullptr;
-    // A left click on a placed entity picks it rather than stacking a new one on it; the dialog
-    // engine is left to wait for the second click of a double click, which names it.
-    if ((buttons & 1) && under)
-        return D_O_K;
+    const Pick last = g_pick;
+    g_pick = Pick();
+    // A left click on a placed entity picks it rather than stacking a new one on it; a second
+    // press on it soon after names it.
+    if ((buttons & 1) && under) {
+        const int32_t now = ElapsedMs;
+        if (last.entity == under && now - last.atMs <= kDoubleClickMs)
+            return NameEntityUnderMouse(d);
+        gui::WaitForMouseRelease();
+        g_pick = Pick {under, now};
+        return D_O_K;   // the engine may still see the double click and send MSG_DCLICK
+    }
     if (buttons & 1)
         PlaceEntity(at.x, at.y);
     else if ((buttons & 2) && under)
         g_LevelEditor.entities->Remove(under);
-    broadcast_dialog_message(MSG_DRAW, 0);
     gui::WaitForMouseRelease();
-    return D_O_K;
+    // Not D_O_K: a click that placed or removed is no first half of a double click.
+    return D_REDRAW;
 }
 
 void DrawEntityCursor(int vx, int vy)
@@ -141,6 +171,11 @@ void DrawEntityCursor(int vx, int vy)
     const float radius = static_cast<float>(hovered->boxRight - hovered->boxLeft) * zoom;
     rl::Ellipse(screenX, screenY, radius, radius).Draw(kEntityMark);
 }
+
+// Ctrl with a letter types that letter's control character (the modifier may be up already by
+// the time the dialog reads the key).
+bool WithControl(int c, int letter) { return Scancode(c) == letter && Character(c) == letter - KEY_A + 1; }
+bool Shifted() { return (key_shifts & KB_SHIFT_FLAG) || key[KEY_LSHIFT] || key[KEY_RSHIFT]; }
 
 int Idle()
 {
@@ -194,18 +229,23 @@ int MapViewProc(int message, DIALOG* d, int c)
     case MSG_DRAW:
         DrawMap(d->x, d->y, d->w, d->h);
         return D_O_K;
-    case MSG_CLICK:
-        if (g_LevelEditor.editLayer == kEditEntities)
-            return EntityClick(d);
-        return PaintStroke(d);
+    case MSG_CLICK: {
+        // The click with its stroke or dialog is one step of the history.
+        g_LevelEditor.history.Begin();
+        const int result = g_LevelEditor.editLayer == kEditEntities ? EntityClick(d) : PaintStroke(d);
+        g_LevelEditor.history.Commit();
+        UpdateLevelUndoMenu();
+        return result;
+    }
     case MSG_DCLICK:
-        if (g_LevelEditor.editLayer == kEditEntities && g_LevelEditor.entities) {
-            gui::WaitForMouseRelease();
-            const MapPoint at = MouseWorldPoint(d);
-            if (Entity* entity = g_LevelEditor.entities->GetEntityAt(at.x, at.y)) {
-                NameEntity(*entity);
-                return D_REDRAW;
-            }
+        // Only after a click that picked an entity (the engine's wait follows no other).
+        if (g_LevelEditor.editLayer == kEditEntities && g_pick.entity) {
+            g_pick = Pick();
+            g_LevelEditor.history.Begin();
+            const int result = NameEntityUnderMouse(d);
+            g_LevelEditor.history.Commit();
+            UpdateLevelUndoMenu();
+            return result;
         }
         return D_O_K;
     case MSG_WANTFOCUS:
@@ -218,6 +258,10 @@ int MapViewProc(int message, DIALOG* d, int c)
             RequestLevelEditorQuit();
             return D_USED_CHAR;
         }
+        if (WithControl(c, KEY_Y) || (WithControl(c, KEY_Z) && Shifted()))
+            return LevelRedoCommand() | D_USED_CHAR;
+        if (WithControl(c, KEY_Z))
+            return LevelUndoCommand() | D_USED_CHAR;
         if (Scancode(c) == KEY_F5)
             return PlayLevelCommand() | D_USED_CHAR;
         return D_O_K;

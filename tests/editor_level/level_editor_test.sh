@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The level editor driven end to end, as a user would, in one run of the real program: New Level
 # sizes and refusals, painting tiles on both layers by clicks and a drag, solid cells, placing and
-# entities, saving (the level file's bytes and the entity file's text), loading back (the
-# same picture), and a level without its entity file.
+# naming entities, saving (the level file's bytes and the entity file's text), loading back (the
+# same picture), a level without its entity file, a drag undone and redone, the palette's last
+# row and a click at zoom 2 on a scrolled map.
 set -euo pipefail
 source "$MARL_SOURCE_DIR/tests/support/program.sh"
 
@@ -149,6 +150,10 @@ click_at 850 "$(entity_row PLAYER)"
 click_at 340 350
 click_at 850 "$(entity_row CUPCAKE)"
 click_at 500 200
+# A double click on the player names it; neither click places another entity.
+double_click_at 370 380   # inside its box (10 to 53 pixels from where it was placed)
+replace_text "$ENTITY_NAME_X" "$ENTITY_NAME_Y" E_Player
+click_at "$ENTITY_OK_X" "$ENTITY_OK_Y"
 click_at 850 160   # Layer 1 (Back)
 
 save_as First.LEV
@@ -166,7 +171,7 @@ expect_cell "$LEV" 4 5 20 0 0
 expect_cell "$LEV" 7 7 20 1 1
 ENTS="$LEVELS/First.LEVENTS"
 [ "$(sed -n 7p "$ENTS")" = "2" ] || fail "entity count: $(sed -n 7p "$ENTS")"
-[ "$(sed -n 9,11p "$ENTS" | tr '\n' '|')" = "PLAYER|PLAYER|320|" ] || fail "player record: $(sed -n 9,12p "$ENTS" | tr '\n' '|')"
+[ "$(sed -n 9,11p "$ENTS" | tr '\n' '|')" = "PLAYER|E_Player|320|" ] || fail "player record: $(sed -n 9,12p "$ENTS" | tr '\n' '|')"
 [ "$(sed -n 14,15p "$ENTS" | tr '\n' '|')" = "CUPCAKE|CUPCAKE|" ] || fail "cupcake record: $(sed -n 14,15p "$ENTS" | tr '\n' '|')"
 
 # Load it back over a new level: the same picture.
@@ -182,6 +187,58 @@ expect_same_picture "$WORK/saved-map.png" "$WORK/loaded-map.png" "the loaded lev
 rm "$ENTS"
 load_level First.LEV
 grep -q "No entity list file found so you get no entities! :P" "$WORK/stderr.txt" || fail "no message about the entity file"
+
+# A drag painting five cells of row 6 is one step: Ctrl+Z takes all five back, Ctrl+Y paints them
+# again; saving in between keeps the history.
+save_as Base.LEV
+palette_click 1 0
+xdotool mousemove --window "$WINDOW" "$(map_x 1)" "$(map_y 6)"
+sleep 0.1
+xdotool mousedown 1
+for column in 2 3 4 5; do
+    xdotool mousemove --window "$WINDOW" "$(map_x $column)" "$(map_y 6)"
+    sleep 0.1
+done
+xdotool mouseup 1
+sleep 0.2
+save_as Painted.LEV
+for column in 0 1 2 3 4 5 6; do
+    expect_cell "$LEVELS/Painted.LEV" "$column" 6 20 0 $([ "$column" -ge 1 ] && [ "$column" -le 5 ] && echo 1 || echo 0)
+done
+xdotool key ctrl+z
+sleep 0.3
+save_as Undone.LEV
+cmp -s "$LEVELS/Base.LEV" "$LEVELS/Undone.LEV" || fail "Ctrl+Z did not take the whole stroke back"
+xdotool key ctrl+y
+sleep 0.3
+save_as Redone.LEV
+cmp -s "$LEVELS/Painted.LEV" "$LEVELS/Redone.LEV" || fail "Ctrl+Y did not paint the stroke again"
+[ "$(sed -n '6,$p' "$LEVELS/Base.LEVENTS")" = "$(sed -n '6,$p' "$LEVELS/Redone.LEVENTS")" ] || fail "the entity file changed"
+
+# The palette of 25 tiles scrolled down a row: its third row shows tiles 22, 23 and 24, then empty
+# cells (tile 0, as in the first cell of the first row).
+palette_cell() { convert "$1" -crop "60x60+$((22 + 64 * $2))+$((582 + 64 * $3))" +repage "$4"; }
+screenshot "$WORK/palette-top.png"
+palette_cell "$WORK/palette-top.png" 0 0 "$WORK/tile0.png"
+click_at 734 700
+screenshot "$WORK/palette-end.png"
+for column in 0 1 2 3 4 5 6 7 8 9 10; do
+    palette_cell "$WORK/palette-end.png" "$column" 1 "$WORK/end-$column.png"
+    n=$(compare -metric AE "$WORK/tile0.png" "$WORK/end-$column.png" null: 2>&1 | cut -d' ' -f1 || true)
+    if [ "$column" -lt 3 ]; then
+        [ "${n%.*}" -gt 0 ] || fail "palette cell $column of the third row shows no tile"
+    else
+        [ "${n%.*}" -eq 0 ] || fail "palette cell $column of the third row is not empty: $n pixels differ"
+    fi
+done
+# Its third cell paints tile 24. At zoom 2 (the slider's end) with the map scrolled 3 columns, a
+# click 130 pixels right of the view's left edge lands in column 4.
+palette_click 2 1
+click_at 908 699
+click_at 302 552
+click_at $((20 + 130)) 94
+save_as Zoomed.LEV
+for column in 3 4 5; do expect_cell "$LEVELS/Zoomed.LEV" "$column" 0 20 0 $([ "$column" = 4 ] && echo 24 || echo 0); done
 
 choose "$FILE_MENU_X" 115
 click_at "$BOX_YES_X" "$BOX_BUTTON_Y"
