@@ -46,6 +46,13 @@ int ScreenWidth()
     return width > 0 ? width : 800;
 }
 
+// A tick in the margin left of an entry's text, around its row's middle.
+void DrawTick(int x, int middle, const rl::Colour& colour)
+{
+    gui::DrawLine(x + 2, middle, x + 4, middle + 3, 2, colour);
+    gui::DrawLine(x + 4, middle + 3, x + 9, middle - 4, 2, colour);
+}
+
 void DrawDropDown(const MENU* child, const MenuBarLayout& layout, int x, int y, const rl::Colour& fg,
                   const rl::Colour& bg)
 {
@@ -71,6 +78,9 @@ void DrawDropDown(const MENU* child, const MenuBarLayout& layout, int x, int y, 
         }
         if (item.flags & D_DISABLED)
             text.a = 0.5f;
+        // A switched-on entry (D_SELECTED, as Allegro's own menus have it) is ticked in the margin.
+        if (item.flags & D_SELECTED)
+            DrawTick(x, top + rowHeight / 2, text);
         gui::PrintText(item.text, x + kDropDownTextX, y + (j + 1) * rowHeight, text);
     }
 }

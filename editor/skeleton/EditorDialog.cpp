@@ -6,6 +6,7 @@
 #include "editor/skeleton/FileCommands.h"
 #include "editor/skeleton/FrameCommands.h"
 #include "editor/skeleton/FramePanelProc.h"
+#include "editor/skeleton/OnionSkin.h"
 #include "editor/skeleton/PanelRouterProc.h"
 #include "editor/skeleton/PanelTabsProc.h"
 #include "editor/skeleton/SkeletonViewProc.h"
@@ -74,6 +75,7 @@ MENU g_EditMenu[] = {
 
 MENU g_FramesMenu[] = {
     {Text("Change Frame Time"), ChangeFrameTimeCommand, nullptr, 0, nullptr},
+    {Text("Onion Skin"), ToggleOnionSkinCommand, nullptr, 0, nullptr},
     {nullptr, nullptr, nullptr, 0, nullptr},
 };
 

@@ -39,6 +39,8 @@ extern MENU g_HelpMenu[];
 // The Edit menu's Undo and Redo, greyed while the history has nothing to undo or redo.
 enum EditMenuItem { kUndoItem = 7, kRedoItem = 8 };
 void UpdateUndoMenu();
+// The Frames menu's Onion Skin switch, ticked while on.
+enum FramesMenuItem { kOnionSkinItem = 1 };
 // Edit, Undo and Edit, Redo (also Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z).
 int UndoCommand();
 int RedoCommand();

@@ -5,6 +5,7 @@
 #include "editor/skeleton/EditorState.h"
 #include "editor/skeleton/FileCommands.h"
 #include "editor/skeleton/FrameEditActions.h"
+#include "editor/skeleton/OnionSkin.h"
 #include "editor/skeleton/Playback.h"
 #include "entities/E_EditorEnt.h"
 #include "gui/Dialog.h"
@@ -44,6 +45,7 @@ int PlainKey(int scancode)
         return D_REDRAW;
     case KEY_PGUP: return StepFrame(kPreviousFrameButton);
     case KEY_PGDN: return StepFrame(kNextFrameButton);
+    case KEY_O: return ToggleOnionSkinCommand();
     default: return -1;
     }
 }

@@ -33,7 +33,7 @@ void EditorState::Clear()
     keepChildren = true;
     angleLock = lengthLock = false;
     LastSkinFolder.clear();
-    Playing = Tweening = false;
+    Playing = Tweening = onionSkin = false;
     toolbarStates.assign(kToolbarButtons, kButtonNormal);
     transportPressed.assign(kTransportButtons, false);
     frameEditPressed.assign(kFrameEditButtons, false);

@@ -102,6 +102,7 @@ struct EditorState {
     // ---- Frames and playback ----------------------------------------------------------------
     bool Playing = false;
     bool Tweening = false;
+    bool onionSkin = false;   // the neighbouring frames drawn behind the pose (OnionSkin.h)
     std::unique_ptr<SkeletonFrame> clipboard;   // made by the first Cut or Copy
 
     // ---- Button and tab pictures -------------------------------------------------------------

@@ -41,6 +41,8 @@ void ResetDialog()
     g_EditorDialog[kZoomSliderEntry].d2 = kZoomSnapValue;
     for (int i = 0; i < kEditorEntries; ++i)
         g_EditorDialog[i].flags = 0;
+    // The onion skin starts off, unticked.
+    g_FramesMenu[kOnionSkinItem].flags = 0;
 }
 
 void CleanUp()

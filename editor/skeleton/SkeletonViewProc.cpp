@@ -6,6 +6,7 @@
 #include "editor/skeleton/EditorKeys.h"
 #include "editor/skeleton/EditorState.h"
 #include "editor/skeleton/FileCommands.h"
+#include "editor/skeleton/OnionSkin.h"
 #include "editor/skeleton/Playback.h"
 #include "editor/skeleton/ViewGestures.h"
 #include "editor/skeleton/ViewMath.h"
@@ -202,6 +203,7 @@ void DrawSkeletonView(const DIALOG&)
     rl::Canvas::Fill(kBackground.r, kBackground.g, kBackground.b, kBackground.a);
     DrawReferencePicture();
     DrawGrid();
+    DrawOnionSkin();
     if ((g_Editor.ViewFlags & kViewSkins) && g_Editor.entity)
         g_Editor.entity->Draw(g_Editor.ViewOrigin.x, g_Editor.ViewOrigin.y, g_Editor.Zoom);
     if ((g_Editor.ViewFlags & kViewBones) && g_Editor.skeleton)

@@ -1,7 +1,8 @@
 // The editor's own rules around the skeleton model, without a window (one case opens the screen
 // to count the redraws it asks for): the dialogs' text rules,
 // the panels' row arithmetic, the frame clipboard's refusals, the bone edits' names and guards,
-// and F-stepping's target and blends. The gestures themselves are driven end to end by the *_test.sh scripts.
+// F-stepping's target and blends, and the frames the onion skin draws. The gestures themselves
+// are driven end to end by the *_test.sh scripts.
 #include <allegro.h>
 #include <cstdio>
 #include <functional>
@@ -22,6 +23,8 @@
 #include "editor/skeleton/FrameCommands.h"
 #include "editor/skeleton/FrameEditActions.h"
 #include "editor/skeleton/FrameTimeDialog.h"
+#include "editor/skeleton/EditorKeys.h"
+#include "editor/skeleton/OnionSkin.h"
 #include "editor/skeleton/Playback.h"
 #include "editor/skeleton/ScaleDialog.h"
 #include "editor/skeleton/SkinChooser.h"
@@ -158,6 +161,72 @@ TEST_F(EditorModel, FrameRowsWalkTheSetsAndTransportWraps)
         EXPECT_EQ(to.set, m.set) << "button " << m.button << " from " << m.s << "/" << m.f;
         EXPECT_EQ(to.frame, m.frame) << "button " << m.button << " from " << m.s << "/" << m.f;
     }
+}
+
+TEST_F(EditorModel, TheOnionSkinShowsTheFramesBeforeAndAfterAsPlaybackGoesRound)
+{
+    // Sets of 1, 2, 3 and 5 frames.
+    FramesOfLengths(0, 1);
+    FramesOfLengths(1, 2);
+    FramesOfLengths(2, 3);
+    FramesOfLengths(3, 5);
+    const OnionSide before = OnionSide::kBefore, after = OnionSide::kAfter;
+    const struct {
+        int set, frame;
+        bool playing;
+        std::vector<OnionFrame> drawn;
+    } cases[] = {
+        {0, 0, false, {}},
+        {1, 0, false, {{1, before}, {1, after}}},
+        {1, 1, false, {{0, before}, {0, after}}},
+        {2, 0, false, {{2, before}, {1, after}}},
+        {2, 1, false, {{0, before}, {2, after}}},
+        {2, 2, false, {{1, before}, {0, after}}},
+        {3, 0, false, {{4, before}, {1, after}}},
+        {3, 3, false, {{2, before}, {4, after}}},
+        {3, 4, false, {{3, before}, {0, after}}},
+        {3, 4, true, {}},
+        {2, 1, true, {}},
+        {3, 5, false, {}},
+        {3, -1, false, {}},
+        {4, 0, false, {}},
+        {-1, 0, false, {}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<OnionFrame> drawn = OnionFrames(*skeleton, c.set, c.frame, c.playing);
+        ASSERT_EQ(drawn.size(), c.drawn.size()) << "set " << c.set << " frame " << c.frame << " playing " << c.playing;
+        for (size_t i = 0; i < drawn.size(); ++i)
+            EXPECT_TRUE(drawn[i] == c.drawn[i]) << "set " << c.set << " frame " << c.frame << " entry " << i
+                                                << " drew frame " << drawn[i].frame;
+    }
+    // The frames before and after are where the transport's previous and next buttons go.
+    for (int set = 1; set <= 3; ++set)
+        for (int f = 0; f < skeleton->GetFrameSet(set)->FrameCount(); ++f) {
+            const std::vector<OnionFrame> drawn = OnionFrames(*skeleton, set, f, false);
+            ASSERT_EQ(drawn.size(), 2u);
+            EXPECT_EQ(drawn[0].frame, TransportDestination(*skeleton, kPreviousFrameButton, set, f).frame);
+            EXPECT_EQ(drawn[1].frame, TransportDestination(*skeleton, kNextFrameButton, set, f).frame);
+        }
+
+    // The O key and the menu entry turn the switch over and tick the entry; Ctrl+O is Load, not this.
+    const int plainO = (KEY_O << 8) | 'o';
+    const struct {
+        std::function<int()> toggle;
+        bool on;
+    } switches[] = {{ToggleOnionSkinCommand, true}, {[&] { return HandleEditorKey(plainO); }, false},
+                    {[&] { return HandleEditorKey(plainO); }, true}, {ToggleOnionSkinCommand, false}};
+    ASSERT_FALSE(g_Editor.onionSkin);
+    for (const auto& s : switches) {
+        g_Editor.history.Begin();
+        EXPECT_NE(s.toggle() & D_REDRAW, 0);
+        g_Editor.history.Commit();
+        EXPECT_EQ(g_Editor.onionSkin, s.on);
+        EXPECT_EQ((g_FramesMenu[kOnionSkinItem].flags & D_SELECTED) != 0, s.on);
+    }
+    EXPECT_STREQ(g_FramesMenu[kOnionSkinItem].text, "Onion Skin");
+    EXPECT_EQ(g_FramesMenu[kOnionSkinItem].proc, ToggleOnionSkinCommand);
+    // Turning it, as the key does inside a step, changes nothing the history keeps.
+    EXPECT_FALSE(g_Editor.history.CanUndo());
 }
 
 TEST_F(EditorModel, CopyThenPasteToNewAddsTheCopiedFrameAfterIt)

@@ -1,6 +1,7 @@
 // The editor's pieces in a real window, driven in-process: New and Load forget the bone
 // selection (saving is driven in the real program, where it cannot reach the repository's files); the strips' widgets with short or missing strips, and strips given back to the
-// resource manager; the zoom slider's clicks; and the view's layers read back from the screen.
+// resource manager; the zoom slider's clicks; and the view's layers (the onion skin among them) read
+// back from the screen.
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,8 @@
 #include "editor/skeleton/EditorState.h"
 #include "editor/skeleton/FileCommands.h"
 #include "editor/skeleton/FramePanelProc.h"
+#include "editor/skeleton/OnionSkin.h"
+#include "editor/skeleton/Playback.h"
 #include "editor/skeleton/PanelTabsProc.h"
 #include "editor/skeleton/SkeletonEditor.h"
 #include "editor/skeleton/SkeletonViewProc.h"
@@ -24,6 +27,7 @@
 #include "editor/skeleton/ToolbarProc.h"
 #include "editor/skeleton/ZoomSliderProc.h"
 #include "entities/E_EditorEnt.h"
+#include "entities/ScreenPainter.h"
 #include "resources/MARLPlugin.h"
 #include "resources/RLBMPPlugin.h"
 #include "resources/ResourceManager.h"
@@ -340,6 +344,121 @@ TEST_F(EditorTest, ViewDrawsTheSkeletonsOverlayWhenItsFlagIsSet)
     g_Editor.ViewFlags = 0;
     DrawSkeletonView(g_EditorDialog[kViewEntry]);
     EXPECT_EQ(ColourName(Pixel(320, 305)), "#003C00");
+}
+
+
+// The channels of a screen pixel.
+struct Channels {
+    int r, g, b;
+};
+Channels ChannelsAt(int x, int y)
+{
+    const uint32_t p = Pixel(x, y);
+    return {static_cast<int>(p >> 16 & 0xFF), static_cast<int>(p >> 8 & 0xFF), static_cast<int>(p & 0xFF)};
+}
+
+TEST_F(EditorTest, TheOnionSkinDrawsTheNeighbouringFramesInTheirTintsBehindThePose)
+{
+    // Trunk 20 pixels to the right, an Arm of 60 on it pointing up in frame 0, on along the Trunk
+    // in frame 1 and down in frame 2: from the origin (300, 300) its end is at (320, 240),
+    // (380, 300) and (320, 360). The Arm carries a white skin.
+    ASSERT_TRUE(WritePng("arm.png", 12, 12, [](int, int) { return Rgb(255, 255, 255); }));
+    UseScreenPainter();
+    Skeleton& skeleton = *g_Editor.skeleton;
+    Bone* arm = skeleton.AddBone(skeleton.Root(), "Arm", 0, 60)->bone;
+    arm->skinPath = "arm.png";
+    arm->LoadSkin();
+    ASSERT_NE(arm->skin.Graphics(), nullptr);
+    skeleton.StorePoseAsNewFrame(0, 0);
+    skeleton.StorePoseAsNewFrame(1, 0);
+    const float armAngles[] = {-90, 0, 90};
+    for (int f = 0; f < 3; ++f)
+        skeleton.GetFrame(0, f)->entries = {{0, 20}, {armAngles[f], 60}};
+    g_Editor.ViewOrigin = {300, 300};
+    g_Editor.Zoom = 1;
+
+    // Where frames 0 and 2 alone put a pixel of their skins (no overlay, no onion skin).
+    g_Editor.ViewFlags = kViewSkins;
+    const auto skinPixel = [&](int frame) {
+        JumpTo(0, frame);
+        DrawSkeletonView(g_EditorDialog[kViewEntry]);
+        for (int y = 220; y < 380; ++y)
+            for (int x = 290; x < 350; ++x)
+                if (ColourName(Pixel(x, y)) == "#FFFFFF")
+                    return std::pair<int, int> {x, y};
+        return std::pair<int, int> {-1, -1};
+    };
+    const std::pair<int, int> skinBefore = skinPixel(0), skinAfter = skinPixel(2);
+    ASSERT_GE(skinBefore.first, 0) << "frame 0's skin is not drawn near the Arm";
+    ASSERT_GE(skinAfter.first, 0) << "frame 2's skin is not drawn near the Arm";
+
+    JumpTo(0, 1);
+    const float poseEndX = arm->endX, poseEndY = arm->endY;
+    enum Tint { kNone, kBefore, kAfter };
+    struct Look {
+        int x, y;
+        Tint tint;
+    };
+    const struct {
+        const char* step;
+        bool onion, playing;
+        int flags;
+        std::vector<Look> looks;
+    } steps[] = {
+        {"off", false, false, kViewBones, {{320, 240, kNone}, {320, 270, kNone}, {320, 360, kNone}, {320, 330, kNone}}},
+        {"bones", true, false, kViewBones,
+         {{320, 240, kBefore}, {320, 270, kBefore}, {320, 360, kAfter}, {320, 330, kAfter}}},
+        {"playing", true, true, kViewBones, {{320, 240, kNone}, {320, 270, kNone}, {320, 360, kNone}, {320, 330, kNone}}},
+        {"skins", true, false, kViewSkins,
+         {{skinBefore.first, skinBefore.second, kBefore}, {skinAfter.first, skinAfter.second, kAfter}}},
+        {"skins off", false, false, kViewSkins,
+         {{skinBefore.first, skinBefore.second, kNone}, {skinAfter.first, skinAfter.second, kNone}}},
+    };
+    for (const auto& step : steps) {
+        g_Editor.onionSkin = step.onion;
+        g_Editor.Playing = step.playing;
+        g_Editor.ViewFlags = step.flags;
+        DrawSkeletonView(g_EditorDialog[kViewEntry]);
+        SaveScreenshot(std::string("editor_onion_") + step.step);
+        for (const Look& look : step.looks) {
+            const Channels c = ChannelsAt(look.x, look.y);
+            const std::string where = std::string(step.step) + " at " + std::to_string(look.x) + ", " +
+                                      std::to_string(look.y) + ": " + ColourName(Pixel(look.x, look.y));
+            if (look.tint == kNone) {
+                // The dark green background or a grid line alone.
+                EXPECT_TRUE(c.r < 16 && c.b < 10) << where;
+            } else if (look.tint == kBefore) {
+                // Blue over the dark green, faint: never the full tint nor a white skin.
+                EXPECT_GT(c.b, c.r + 30) << where;
+                EXPECT_GT(c.b, 60) << where;
+                EXPECT_LT(c.r, 120) << where;
+            } else {
+                EXPECT_GT(c.g, c.b + 40) << where;
+                EXPECT_GT(c.g, c.r + 40) << where;
+                EXPECT_GT(c.g, 90) << where;
+                EXPECT_LT(c.r, 120) << where;
+            }
+        }
+        // The neighbours were posed on the skeleton itself; its pose is back as it was.
+        EXPECT_EQ(arm->endX, poseEndX) << step.step;
+        EXPECT_EQ(arm->endY, poseEndY) << step.step;
+        EXPECT_EQ(arm->relativeAngle, 0) << step.step;
+    }
+    // For the eye: both layers with the onion skin.
+    g_Editor.Playing = false;
+    g_Editor.onionSkin = true;
+    g_Editor.ViewFlags = kViewBones | kViewSkins;
+    DrawSkeletonView(g_EditorDialog[kViewEntry]);
+    SaveScreenshot("editor_onion_both");
+
+    // A set of one frame has no neighbours.
+    skeleton.DeleteFrame(0, 2);
+    skeleton.DeleteFrame(0, 0);
+    JumpTo(0, 0);
+    g_Editor.ViewFlags = kViewBones;
+    DrawSkeletonView(g_EditorDialog[kViewEntry]);
+    for (const auto& at : {std::pair<int, int> {320, 240}, {320, 360}, {320, 270}})
+        EXPECT_EQ(ChannelsAt(at.first, at.second).b, 0) << at.first << ", " << at.second;
 }
 
 } // namespace
