@@ -7,6 +7,7 @@
 #include "gui/BasicWidgets.h"
 #include "gui/GuiDraw.h"
 #include "gui/GuiFont.h"
+#include "rl/Canvas.h"
 
 namespace {
 
@@ -43,14 +44,22 @@ struct EditState {
 
 int FieldHeight() { return static_cast<int>(TextHeight("I") * 1.5); }
 
+int ScrollOf(const DIALOG* d, const EditState& state)
+{
+    return TextScroll(TextWidth(state.text.substr(0, state.caret)), d->w);
+}
+
 void Draw(DIALOG* d, const EditState& state)
 {
-    const int caretX = TextWidth(state.text.substr(0, state.caret));
+    const int scroll = ScrollOf(d, state);
+    const int caretX = TextWidth(state.text.substr(0, state.caret)) - scroll;
     const int height = FieldHeight();
-    DIALOG label = *d;
-    label.h = height;
-    label.dp = const_cast<char*>(state.text.c_str());
-    LabelProc(MSG_DRAW, &label, 0);
+    if (d->bg != kNoColour)
+        gui::FillRect(d->x, d->y, d->w, height, 1, 0, ToColour(d->bg));
+    // The text never reaches past the field, whatever its length.
+    rl::Canvas::SetClipping(d->x, d->y, std::max(d->w, 0), height);
+    gui::PrintText(state.text, d->x - scroll, d->y + TextHeight(state.text), ToColour(d->fg));
+    rl::Canvas::RestoreClipping();
     if (d->flags & D_GOTFOCUS)
         gui::DrawLine(d->x + caretX, d->y, d->x + caretX, d->y + height, 1, rl::Colour(0, 0, 0, 1));
 }
@@ -99,6 +108,13 @@ bool HandleKey(EditState& state, int c)
 
 } // namespace
 
+int TextScroll(int caretX, int width)
+{
+    // The caret's line is a pixel wide: it needs the field's last column to itself.
+    const int room = std::max(width - 1, 0);
+    return caretX > room ? caretX - room : 0;
+}
+
 int CaretFromClick(const char* text, int x)
 {
     const std::string s = text ? text : "";
@@ -123,7 +139,9 @@ int EditBoxProc(int message, DIALOG* d, int c)
         Draw(d, state);
         return D_O_K;
     case MSG_CLICK:
-        d->d2 = std::min(CaretFromClick(state.text.c_str(), gui::MouseX() - d->x), state.Length());
+        // The click lands in the text as it is drawn, moved by its scroll.
+        d->d2 = std::min(CaretFromClick(state.text.c_str(), gui::MouseX() - d->x + ScrollOf(d, state)),
+                         state.Length());
         return D_REDRAW;
     case MSG_KEY:
     case MSG_WANTFOCUS:

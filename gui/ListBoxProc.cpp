@@ -6,7 +6,6 @@
 #include "core/Alert.h"
 #include "gui/GuiDraw.h"
 #include "gui/GuiFont.h"
-#include "gui/SliderProc.h"
 
 int ItemCount(ListGetter getter)
 {
@@ -25,40 +24,28 @@ ListLayout MeasureList(DIALOG& d)
 {
     ListLayout layout;
     layout.rowHeight = RowHeight();
-    layout.count = ItemCount(GetterOf(&d));
-    layout.visible = std::max(d.h / layout.rowHeight, 0);
-    layout.scrollBar = layout.count > layout.visible;
+    static_cast<RowWindow&>(layout) = MakeRowWindow(ItemCount(GetterOf(&d)), d.h / layout.rowHeight, d.d2);
+    layout.scrollBar = layout.Scrolls();
     d.d1 = std::clamp(d.d1, 0, std::max(layout.count - 1, 0));
-    d.d2 = std::clamp(d.d2, 0, layout.MaxTop());
+    d.d2 = layout.top;
     return layout;
-}
-
-DIALOG ScrollBarOf(const DIALOG& list, const ListLayout& layout)
-{
-    DIALOG bar = list;
-    bar.x = list.x + list.w - kScrollBarWidth;
-    bar.w = kScrollBarWidth;
-    bar.d1 = layout.count - layout.visible;
-    bar.d2 = list.d2;
-    return bar;
 }
 
 bool ClickScrollBar(DIALOG& list, const ListLayout& layout, int mx)
 {
     if (!layout.scrollBar || mx <= list.x + list.w - kScrollBarWidth)
         return false;
-    DIALOG bar = ScrollBarOf(list, layout);
-    SliderProc(MSG_CLICK, &bar, 0);
-    list.d2 = bar.d2;
+    list.d2 = TopFromScrollBarClick(layout, list.x + list.w - kScrollBarWidth, list.y, list.h);
     return true;
 }
 
 bool SelectRowAt(DIALOG& list, const ListLayout& layout, int my)
 {
+    // A click on the empty rows under a short list takes its last item.
     const int offset = my - list.y;
     if (offset < 0 || offset >= layout.visible * layout.rowHeight || layout.count == 0)
         return false;
-    list.d1 = std::min(offset / layout.rowHeight + list.d2, layout.count - 1);
+    list.d1 = std::min(offset / layout.rowHeight + layout.top, layout.count - 1);
     return true;
 }
 
@@ -73,8 +60,8 @@ void Draw(DIALOG* d, const ListLayout& layout)
     const int r = layout.rowHeight;
     // Texts stop short of the scroll bar and of the list's right edge.
     const int textWidth = d->w - (layout.scrollBar ? kScrollBarWidth : 0);
-    for (int i = 0; i < layout.visible && d->d2 + i < layout.count; ++i) {
-        const int index = d->d2 + i;
+    for (int index = layout.top; index < layout.End(); ++index) {
+        const int i = index - layout.top;
         std::string text = ItemText(getter, index);
         if (TextWidth(text) > textWidth)
             text.resize(TextFit(text, textWidth));
@@ -83,10 +70,8 @@ void Draw(DIALOG* d, const ListLayout& layout)
             gui::FillRect(d->x, d->y + i * r, d->w, r, 1, 0, bg);
         gui::PrintText(text, d->x, d->y + (i + 1) * r, selected ? fg : bg);
     }
-    if (layout.scrollBar) {
-        DIALOG bar = ScrollBarOf(*d, layout);
-        SliderProc(MSG_DRAW, &bar, 0);
-    }
+    if (layout.scrollBar)
+        DrawScrollBar(layout, d->x + d->w - kScrollBarWidth, d->y, d->h, d->fg, d->bg);
 }
 
 int Click(DIALOG* d, const ListLayout& layout)
@@ -107,15 +92,13 @@ int Char(DIALOG* d, const ListLayout& layout, int c)
     case KEY_UP:
         if (d->d1 > 0) {
             --d->d1;
-            if (d->d1 < d->d2)
-                --d->d2;
+            d->d2 = TopShowing(layout, d->d1);
         }
         break;
     case KEY_DOWN:
         if (d->d1 < layout.count - 1) {
             ++d->d1;
-            if (d->d1 >= d->d2 + layout.visible && d->d2 < layout.count - layout.visible)
-                ++d->d2;
+            d->d2 = TopShowing(layout, d->d1);
         }
         break;
     default:
@@ -148,7 +131,7 @@ int ListBoxProc(int message, DIALOG* d, int c)
     case MSG_WANTFOCUS:
         return D_WANTFOCUS;
     case MSG_WHEEL:
-        d->d2 = std::clamp(d->d2 - c, 0, layout.MaxTop());
+        d->d2 = TopAfterWheel(layout, c);
         return D_REDRAW;
     default:
         return D_O_K;

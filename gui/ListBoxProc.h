@@ -8,28 +8,19 @@
 // click above the rows, never leaves an index outside 0 .. count - 1.
 
 #include "gui/Dialog.h"
+#include "gui/ScrollRows.h"
 
 int ListBoxProc(int message, DIALOG* d, int c);
 
-constexpr int kScrollBarWidth = 16;
-
-// A list as it stands: its rows and whether it scrolls. Measuring also clamps the record's
-// selection and top row.
-struct ListLayout {
+// A list as it stands: its rows (visible: whole rows that fit in h; top: d2) and whether it
+// scrolls. Measuring also clamps the record's selection and top row.
+struct ListLayout : RowWindow {
     int rowHeight = 1;
-    int count = 0;
-    int visible = 0;      // whole rows that fit in h
     bool scrollBar = false;
-
-    // The largest top row: count - visible, or 0.
-    int MaxTop() const { return count > visible ? count - visible : 0; }
 };
 
 // Measures the list in d (whose dp must be a getter) and clamps d's d1 and d2.
 ListLayout MeasureList(DIALOG& d);
-
-// The list's scroll bar: a slider over the last 16 pixels of the list's record.
-DIALOG ScrollBarOf(const DIALOG& list, const ListLayout& layout);
 
 // A click at (mx, my) on the list: on its scroll bar it scrolls (true); elsewhere nothing here.
 bool ClickScrollBar(DIALOG& list, const ListLayout& layout, int mx);

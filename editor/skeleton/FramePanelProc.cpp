@@ -54,27 +54,66 @@ void Start()
     g_Editor.frameEditPressed[kTweeningButton] = g_Editor.Tweening;
 }
 
-void DrawFrameList(const DIALOG* d)
+int ListHeight(const DIALOG* d) { return d->h - kBarLine; }
+// The scroll bar stands left of the frame-edit buttons.
+int ScrollBarX(const DIALOG* d) { return d->x + d->w - kFrameEditButtonSize - kScrollBarWidth; }
+
+// The current frame when the panel last brought it into view: the list follows the frame only
+// when it changes, so a list scrolled away by hand stays where it is.
+struct FollowedFrame {
+    const Skeleton* skeleton = nullptr;
+    int set = -1, frame = -1;
+};
+FollowedFrame g_followed;
+
+RowWindow Rows(DIALOG* d)
+{
+    const Skeleton* skeleton = g_Editor.skeleton;
+    RowWindow rows = FrameRows(*d, skeleton ? FrameListRowCount(*skeleton) : 0);
+    const E_EditorEnt* entity = g_Editor.entity;
+    if (skeleton && entity &&
+        (skeleton != g_followed.skeleton || entity->frameSet != g_followed.set || entity->frame != g_followed.frame)) {
+        g_followed = {skeleton, entity->frameSet, entity->frame};
+        rows.top = TopShowing(rows, FrameListRow(*skeleton, entity->frameSet, entity->frame));
+    }
+    d->d2 = rows.top;
+    return rows;
+}
+
+void DrawFrameList(DIALOG* d)
 {
     const Skeleton* skeleton = g_Editor.skeleton;
     const E_EditorEnt* entity = g_Editor.entity;
     if (!skeleton || !entity)
         return;
+    const RowWindow rows = Rows(d);
     const int r = RowHeight();
-    // A long list stops at the transport bar instead of running over it.
-    rl::Canvas::SetClipping(d->x, d->y, d->w, d->h - kBarLine);
+    // A long list stops at the transport bar instead of running over it, and at the scroll bar.
+    rl::Canvas::SetClipping(d->x, d->y, (rows.Scrolls() ? ScrollBarX(d) - d->x : d->w), ListHeight(d));
+    // Sets wholly above the top row are passed over by their row counts; only rows shown are drawn.
     int row = 0;
-    for (int s = 0; s < skeleton->FrameSetCount(); ++s) {
+    for (int s = 0; s < skeleton->FrameSetCount() && row < rows.End(); ++s) {
         const SkeletonFrameSet* set = skeleton->GetFrameSet(s);
-        const bool currentSet = s == entity->frameSet;
-        gui::PrintText(set->name, d->x + kMargin, d->y + kMargin + (++row) * r, currentSet ? kCurrentSet : kOtherSet);
-        for (int j = 0; j < set->FrameCount(); ++j) {
-            const bool current = currentSet && j == entity->frame;
-            gui::PrintText("  Frame " + std::to_string(j) + "  ", d->x + kMargin, d->y + kMargin + (++row) * r,
-                           current ? kWhite : kBlack);
+        const int frames = set->FrameCount();
+        if (row + frames + 1 <= rows.top) {
+            row += frames + 1;
+            continue;
         }
+        const bool currentSet = s == entity->frameSet;
+        if (row >= rows.top)
+            gui::PrintText(set->name, d->x + kMargin, d->y + kMargin + (row - rows.top + 1) * r,
+                           currentSet ? kCurrentSet : kOtherSet);
+        ++row;
+        for (int j = std::max(rows.top - row, 0); j < frames && row + j < rows.End(); ++j) {
+            const bool current = currentSet && j == entity->frame;
+            gui::PrintText("  Frame " + std::to_string(j) + "  ", d->x + kMargin,
+                           d->y + kMargin + (row + j - rows.top + 1) * r, current ? kWhite : kBlack);
+        }
+        row += frames;
     }
     rl::Canvas::RestoreClipping();
+    if (rows.Scrolls())
+        DrawScrollBar(rows, ScrollBarX(d), d->y, ListHeight(d), ::kWhite, ::kBlack);
 }
 
 void DrawTransport(const DIALOG* d)
@@ -104,7 +143,7 @@ void DrawFrameEdit(const DIALOG* d)
     }
 }
 
-void Draw(const DIALOG* d)
+void Draw(DIALOG* d)
 {
     DrawPanelBackground(*d);
     DrawFrameList(d);
@@ -162,15 +201,30 @@ int FrameEdit(int button)
 }
 
 // The list row under the mouse, or -1.
-int RowAt(const DIALOG* d, int px, int py)
+int RowAt(DIALOG* d, int px, int py)
 {
     if (!g_Editor.skeleton)
         return -1;
     const int r = RowHeight();
-    const int rows = FrameListRowCount(*g_Editor.skeleton);
-    if (!(kMargin - 1 < px && px < d->w - kFrameEditButtonSize && kMargin - 1 < py && py < r * rows + kMargin - 1))
+    const RowWindow rows = Rows(d);
+    const int right = rows.Scrolls() ? ScrollBarX(d) - d->x : d->w - kFrameEditButtonSize;
+    const int shown = rows.End() - rows.top;
+    if (!(kMargin - 1 < px && px < right && kMargin - 1 < py && py < r * shown + kMargin - 1))
         return -1;
-    return (py - kMargin) / r;
+    return RowAtSlot(rows, (py - kMargin) / r);
+}
+
+bool OnScrollBar(DIALOG* d, int px, int py)
+{
+    const int x = px + d->x;
+    return py < ListHeight(d) && x >= ScrollBarX(d) && x < ScrollBarX(d) + kScrollBarWidth && Rows(d).Scrolls();
+}
+
+int ClickScrollBar(DIALOG* d)
+{
+    d->d2 = TopFromScrollBarClick(Rows(d), ScrollBarX(d), d->y, ListHeight(d));
+    gui::WaitForMouseRelease(1);
+    return D_REDRAW;
 }
 
 int SelectRow(int row)
@@ -250,6 +304,8 @@ int Click(DIALOG* d)
             gui::WaitForMouseRelease(1);
             return D_O_K;
         }
+        if (OnScrollBar(d, px, py))
+            return ClickScrollBar(d);
         const int row = RowAt(d, px, py);
         return row >= 0 ? SelectRow(row) : D_O_K;
     }
@@ -260,7 +316,23 @@ int Click(DIALOG* d)
 
 } // namespace
 
-int FramePanelProc(int message, DIALOG* d, int)
+RowWindow FrameRows(const DIALOG& panel, int rowCount)
+{
+    const int r = RowHeight();
+    return MakeRowWindow(rowCount, r > 0 ? (panel.h - kBarLine - kMargin) / r : 0, panel.d2);
+}
+
+int FrameListRow(const Skeleton& skeleton, int set, int frame)
+{
+    if (set < 0 || set >= skeleton.FrameSetCount() || frame < -1 || frame >= skeleton.GetFrameSet(set)->FrameCount())
+        return -1;
+    int row = 0;
+    for (int s = 0; s < set; ++s)
+        row += skeleton.GetFrameSet(s)->FrameCount() + 1;
+    return row + 1 + frame;
+}
+
+int FramePanelProc(int message, DIALOG* d, int c)
 {
     switch (message) {
     case MSG_START:
@@ -276,6 +348,14 @@ int FramePanelProc(int message, DIALOG* d, int)
         return D_O_K;
     case MSG_CLICK:
         return Click(d);
+    case MSG_WHEEL: {
+        const Skeleton* skeleton = g_Editor.skeleton;
+        const int top = TopAfterWheel(FrameRows(*d, skeleton ? FrameListRowCount(*skeleton) : 0), c);
+        if (top == d->d2)
+            return D_O_K;
+        d->d2 = top;
+        return D_REDRAW;
+    }
     default:
         return D_O_K;
     }

@@ -6,7 +6,10 @@
 
 int PanelRouterProc(int message, DIALOG*, int c)
 {
-    if (message != MSG_CLICK)
+    // Taking the focus while the mouse is over the panels brings the wheel's messages here.
+    if (message == MSG_WANTFOCUS)
+        return D_WANTFOCUS;
+    if (message != MSG_CLICK && message != MSG_WHEEL)
         return D_O_K;
     DIALOG& frames = g_EditorDialog[kFramePanelEntry];
     DIALOG& bones = g_EditorDialog[kBonePanelEntry];

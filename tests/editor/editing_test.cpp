@@ -123,12 +123,19 @@ TEST(EditorPanels, BoneRowsMoveOnePlaceAtATimeAndNeverOntoTheTrunk)
     for (const auto& c : cases)
         EXPECT_EQ(NextBoneRow(c.held, c.mouse), c.next) << c.held << " towards " << c.mouse;
 
-    // Rows of 15 pixels under a 10-pixel margin, four bones.
-    EXPECT_EQ(BoneRowAt(10, 15, 4), -1);
-    EXPECT_EQ(BoneRowAt(11, 15, 4), 0);
-    EXPECT_EQ(BoneRowAt(69, 15, 4), 3);
-    EXPECT_EQ(BoneRowAt(70, 15, 4), -1);
-    EXPECT_EQ(BoneRowAt(20, 0, 4), -1);
+    // Rows of 15 pixels under a 10-pixel margin: four bones all shown, and 100 bones of which 30
+    // are shown from row 50 (the last one shown at slot 29) or from the largest top row 70.
+    const struct {
+        int panelY, rowHeight, count, visible, top, row;
+    } rows[] = {
+        {10, 15, 4, 30, 0, -1}, {11, 15, 4, 30, 0, 0}, {69, 15, 4, 30, 0, 3}, {70, 15, 4, 30, 0, -1},
+        {20, 0, 4, 30, 0, -1},  {11, 15, 100, 30, 50, 50}, {26, 15, 100, 30, 50, 51},
+        {10 + 29 * 15, 15, 100, 30, 50, 79}, {10 + 30 * 15, 15, 100, 30, 50, -1},
+        {11, 15, 100, 30, 95, 70}, {10 + 29 * 15, 15, 100, 30, 95, 99}, {-5, 15, 100, 30, 50, -1},
+    };
+    for (const auto& c : rows)
+        EXPECT_EQ(BoneRowAt(c.panelY, c.rowHeight, MakeRowWindow(c.count, c.visible, c.top)), c.row)
+            << c.panelY << " over " << c.count << " rows from " << c.top;
 }
 
 TEST_F(EditorModel, FrameRowsWalkTheSetsAndTransportWraps)

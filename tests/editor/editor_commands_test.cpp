@@ -14,12 +14,14 @@
 
 #include "core/Alert.h"
 #include "core/Log.h"
+#include "editor/skeleton/BonePanelProc.h"
 #include "editor/skeleton/EditorDialog.h"
 #include "editor/skeleton/EditorState.h"
 #include "editor/skeleton/FileCommands.h"
 #include "editor/skeleton/FramePanelProc.h"
 #include "editor/skeleton/OnionSkin.h"
 #include "editor/skeleton/Playback.h"
+#include "editor/skeleton/PanelRouterProc.h"
 #include "editor/skeleton/PanelTabsProc.h"
 #include "editor/skeleton/SkeletonEditor.h"
 #include "editor/skeleton/SkeletonViewProc.h"
@@ -459,6 +461,65 @@ TEST_F(EditorTest, TheOnionSkinDrawsTheNeighbouringFramesInTheirTintsBehindThePo
     DrawSkeletonView(g_EditorDialog[kViewEntry]);
     for (const auto& at : {std::pair<int, int> {320, 240}, {320, 360}, {320, 270}})
         EXPECT_EQ(ChannelsAt(at.first, at.second).b, 0) << at.first << ", " << at.second;
+TEST_F(EditorTest, BonesPanelScrollsAndKeepsTheSelectedBoneInView)
+{
+    // 100 bones in a panel of 519 pixels: 33 rows of 15 shown, the top row 0 .. 67.
+    Skeleton& skeleton = *g_Editor.skeleton;
+    for (int i = 1; i < 100; ++i)
+        skeleton.AddBone(skeleton.Root(), "Bone " + std::to_string(i), 0, 10);
+    ShowPanel(1);
+    DIALOG& panel = g_EditorDialog[kBonePanelEntry];
+    DIALOG& router = g_EditorDialog[kPanelRouterEntry];
+    panel.d2 = 0;
+    EXPECT_EQ(PanelRouterProc(MSG_WANTFOCUS, &router, 0), D_WANTFOCUS);
+    const int barX = panel.x + panel.w - 8, rowX = panel.x + 40;
+    auto rowY = [&](int slot) { return panel.y + 10 + 15 * slot + 7; };
+    enum Step { kSelect, kWheel, kRouterWheel, kClick, kDraw };
+    const struct {
+        Step step;
+        int a, b;           // bone to select / wheel steps / click x and y
+        int top;            // the panel's top row afterwards
+        int selected;       // the selected bone's row afterwards
+    } steps[] = {
+        {kSelect, 0, 0, 0, 0},
+        {kWheel, -5, 0, 5, 0},
+        {kDraw, 0, 0, 5, 0},               // the selection rests: the list stays scrolled
+        {kSelect, 99, 0, 67, 99},          // the last bone brings the end into view
+        {kWheel, 1000, 0, 0, 99},
+        {kWheel, 1, 0, 0, 99},
+        {kClick, barX, panel.y + panel.h - 2, 67, 99},
+        {kClick, barX, panel.y + 2, 0, 99},
+        {kRouterWheel, -3, 0, 3, 99},
+        {kClick, rowX, rowY(2), 3, 5},     // a click selects the row shown there
+        {kSelect, 40, 0, 8, 40},           // below the rows shown: just far enough down
+        {kSelect, 2, 0, 2, 2},             // above them: just far enough up
+        {kRouterWheel, -100, 0, 67, 2},
+        {kClick, rowX, rowY(32), 67, 99},
+        {kClick, rowX, rowY(33), 67, 99},  // below the last whole row: nothing
+    };
+    for (const auto& s : steps) {
+        switch (s.step) {
+        case kSelect: g_Editor.SelectedBone = skeleton.GetBoneByIndex(s.a); break;
+        case kWheel: BonePanelProc(MSG_WHEEL, &panel, s.a); break;
+        case kRouterWheel: PanelRouterProc(MSG_WHEEL, &router, s.a); break;
+        case kClick: ClickAt(router, s.a, s.b); break;
+        case kDraw: break;
+        }
+        rl::Canvas::Fill(0, 0, 0, 1);
+        BonePanelProc(MSG_DRAW, &panel, 0);
+        const std::string name = "step " + std::to_string(&s - steps);
+        EXPECT_EQ(panel.d2, s.top) << name;
+        EXPECT_EQ(skeleton.BoneIndex(g_Editor.SelectedBone), s.selected) << name;
+        // The selected row's bar shows where the row is, and only there.
+        const int slot = s.selected - s.top;
+        const bool shown = slot >= 0 && slot < 33;
+        if (shown) {
+            EXPECT_EQ(ColourName(Pixel(rowX + 100, panel.y + 13 + 15 * slot + 7)), "#000000") << name;
+        }
+        const int bars = CountColour(rowX + 100, panel.y + 13, 1, 33 * 15, Rgb(0, 0, 0));
+        EXPECT_EQ(bars, shown ? 15 : 0) << name;
+    }
+    SaveScreenshot("bones_panel_scrolled");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "gui/BasicWidgets.h"
 #include "gui/EditBoxProc.h"
 #include "gui/GuiFont.h"
+#include "rl/Canvas.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/TestSupport.h"
 
@@ -200,4 +201,53 @@ TEST(EditBox, TypedKeysReachTheFocusedFieldThroughTheDialog)
     EXPECT_TRUE(player.Pump(1200));
     EXPECT_STREQ(buffer, "helLo");
     EXPECT_TRUE(dialog[1].flags & D_GOTFOCUS);
+}
+
+TEST(EditBox, LongTextIsClippedToTheFieldAndScrollsWithTheCaret)
+{
+    OpenGui();
+    const struct {
+        int caretX, width, scroll;
+    } scrolls[] = {{0, 80, 0}, {79, 80, 0}, {80, 80, 1}, {200, 80, 121}, {5, 0, 5}, {5, -3, 5}};
+    for (const auto& c : scrolls)
+        EXPECT_EQ(TextScroll(c.caretX, c.width), c.scroll) << c.caretX << " in " << c.width;
+
+    // A field 80 pixels wide holding three times as much text, drawn with the caret at its start,
+    // in the middle, at the end, and after typing at the end.
+    const uint32_t green = Rgb(171, 186, 139);
+    const std::string text = "WMWMWMWMWMWMWMWMWMWMWMWMWMWMWMWM";
+    ASSERT_GT(TextWidth(text), 3 * 80);
+    const int length = static_cast<int>(text.size());
+    for (const int caret : {0, length / 2, length, -1}) {
+        rl::Canvas::Fill(0, 0, 0, 1);
+        char buffer[64];
+        std::strcpy(buffer, text.c_str());
+        DIALOG field = Record(EditBoxProc, 100, 100, 80, 20, kBlack, kTitleGreen, D_GOTFOCUS, sizeof buffer,
+                              caret < 0 ? length : caret, buffer);
+        if (caret < 0) {
+            ASSERT_EQ(object_message(&field, MSG_CHAR, Char(0, 'Q')), D_USED_CHAR);
+        }
+        object_message(&field, MSG_DRAW, 0);
+        SaveScreenshot("edit_box_scrolled_" + std::to_string(caret));
+        const std::string name = "caret " + std::to_string(field.d2);
+        // Nothing left or right of the field, or below it.
+        EXPECT_FALSE(HasInk(40, 96, 60, 30, Rgb(0, 0, 0))) << name;
+        EXPECT_FALSE(HasInk(180, 96, 200, 30, Rgb(0, 0, 0))) << name;
+        EXPECT_FALSE(HasInk(100, 122, 80, 10, Rgb(0, 0, 0))) << name;
+        // The caret is the one black pixel of the field's top row, where the scroll puts it.
+        const int caretX = TextWidth(std::string(buffer, field.d2));
+        const int shownX = 100 + caretX - TextScroll(caretX, 80);
+        EXPECT_LE(shownX, 179) << name;
+        EXPECT_EQ(CountColour(100, 100, 80, 1, Rgb(0, 0, 0)), 1) << name;
+        EXPECT_EQ(ColourName(Pixel(shownX, 100)), "#000000") << name;
+        EXPECT_TRUE(HasInk(100, 101, 80, 20, green)) << name;
+        // A click on the field's left edge lands on the first character shown, not the text's.
+        InputScript script;
+        script.MoveTo(101, 110);
+        script.Start();
+        object_message(&field, MSG_CLICK, 0);
+        const int expected = CaretFromClick(buffer, 1 + TextScroll(caretX, 80));
+        EXPECT_EQ(field.d2, expected) << name;
+        EXPECT_EQ(field.d2 > 0, caretX > 79) << name;
+    }
 }

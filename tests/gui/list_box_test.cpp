@@ -6,6 +6,7 @@
 #include "core/Alert.h"
 #include "gui/BasicWidgets.h"
 #include "gui/ListBoxProc.h"
+#include "gui/ScrollRows.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/TestSupport.h"
 
@@ -265,4 +266,43 @@ TEST(ListBox, DrivenThroughTheDialogEngine)
     EXPECT_EQ(states[2], 303);
     EXPECT_EQ(states[3], 315);
     EXPECT_EQ(dialog[1].d1, 15);
+}
+
+TEST(RowWindow, WheelJumpsAndSlotsStayWithinTheRows)
+{
+    // 100 rows, 30 shown: the top row runs 0 .. 70. A row to be seen brings the top just far
+    // enough; one already shown, or none at all, leaves it.
+    const struct {
+        int count, visible, top;
+        int clampedTop;
+        int wheel, topAfterWheel;
+        int show, topShowing;
+        int slot, rowAtSlot;
+    } cases[] = {
+        {100, 30, 40, 40, 3, 37, 45, 40, 0, 40},
+        {100, 30, 40, 40, -3, 43, 80, 51, 29, 69},
+        {100, 30, 40, 40, 0, 40, 10, 10, 30, -1},
+        {100, 30, 90, 70, -1, 70, 99, 70, 29, 99},
+        {100, 30, -5, 0, 1, 0, 0, 0, -1, -1},
+        {100, 30, 0, 0, -2147483647, 70, 100, 0, 5, 5},
+        {100, 30, 70, 70, 2147483647, 0, -1, 70, 0, 70},
+        {10, 30, 5, 0, -4, 0, 9, 0, 9, 9},
+        {10, 30, 0, 0, 0, 0, 3, 0, 10, -1},
+        {0, 30, 3, 0, -1, 0, 0, 0, 0, -1},
+        {5, 0, 2, 2, 1, 1, 0, 2, 0, -1},
+    };
+    for (const auto& c : cases) {
+        const RowWindow rows = MakeRowWindow(c.count, c.visible, c.top);
+        const std::string name = std::to_string(c.count) + " rows, " + std::to_string(c.visible) + " shown from " +
+                                 std::to_string(c.top);
+        EXPECT_EQ(rows.top, c.clampedTop) << name;
+        EXPECT_EQ(rows.Scrolls(), c.count > c.visible) << name;
+        EXPECT_EQ(TopAfterWheel(rows, c.wheel), c.topAfterWheel) << name << ", wheel " << c.wheel;
+        const int top = TopShowing(rows, c.show);
+        EXPECT_EQ(top, c.topShowing) << name << ", showing " << c.show;
+        if (c.show >= 0 && c.show < c.count && c.visible > 0) {
+            EXPECT_TRUE(MakeRowWindow(c.count, c.visible, top).Shows(c.show)) << name << ", showing " << c.show;
+        }
+        EXPECT_EQ(RowAtSlot(rows, c.slot), c.rowAtSlot) << name << ", slot " << c.slot;
+    }
 }

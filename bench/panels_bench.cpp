@@ -1,0 +1,87 @@
+// One draw of the skeleton editor's side panels for skeletons of very different sizes: the bones
+// panel with 100 and with 50,000 bones (the selection on the last bone, so the list is scrolled to
+// its end), and the frames panel with 26 frames in each of three sets, with 50,000 bones, and with
+// 5,000 frames in each set. A panel draws only the rows it shows, so the figures should stay close
+// to each other. Needs the screen: run under Xvfb (xvfb-run -a build/bench/panels_bench); without a
+// display the benchmarks are skipped.
+#include <allegro.h>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "editor/skeleton/BonePanelProc.h"
+#include "editor/skeleton/EditorDialog.h"
+#include "editor/skeleton/EditorState.h"
+#include "editor/skeleton/FramePanelProc.h"
+#include "editor/skeleton/Playback.h"
+#include "editor/skeleton/SkeletonEditor.h"
+#include "entities/E_EditorEnt.h"
+#include "gui/GuiFont.h"
+#include "rl/Layer.h"
+#include "skeleton/Skeleton.h"
+
+namespace {
+
+bool Screen()
+{
+    static const bool ready = [] {
+        if (!getenv("DISPLAY"))
+            return false;
+        if (!rl::InitProgram(false, false, false) || !rl::InitScreen(800, 600, false, 32, 8, 0))
+            return false;
+        return CreateGuiFont() && InitGuiFont() == 0;
+    }();
+    return ready;
+}
+
+// The editor's model holding a skeleton of bones bones (a chain of short ones under the Trunk) and
+// three sets of frames frames each; the editor entity stands on the last frame of the last set.
+void MakeSkeleton(int bones, int frames)
+{
+    g_Editor.Clear();
+    CreateEditorModel();
+    Skeleton& skeleton = *g_Editor.skeleton;
+    SkeleNode* node = skeleton.Root();
+    for (int i = 1; i < bones; ++i)
+        node = skeleton.AddBone(i % 50 == 0 ? skeleton.Root() : node, "Bone " + std::to_string(i), 10, 5);
+    for (int s = 0; s < 3; ++s) {
+        if (s > 0)
+            skeleton.StorePoseAsNewFrame(0, s);
+        while (skeleton.GetFrameSet(s)->FrameCount() < frames)
+            skeleton.StorePoseAsNewFrame(skeleton.GetFrameSet(s)->FrameCount() - 1, s);
+    }
+    JumpTo(2, frames - 1);
+    g_Editor.SelectedBone = skeleton.GetBoneByIndex(bones - 1);
+}
+
+void DrawPanel(benchmark::State& state, int entry, DialogProc proc, int bones, int frames)
+{
+    if (!Screen()) {
+        state.SkipWithError("no screen");
+        return;
+    }
+    MakeSkeleton(bones, frames);
+    DIALOG& panel = g_EditorDialog[entry];
+    ShowPanel(entry == kFramePanelEntry ? 0 : 1);
+    panel.d2 = 0;
+    for (auto _ : state)
+        proc(MSG_DRAW, &panel, 0);
+    state.counters["top row"] = panel.d2;
+    g_Editor.Clear();
+}
+
+void BM_BonePanelDraw(benchmark::State& state)
+{
+    DrawPanel(state, kBonePanelEntry, BonePanelProc, static_cast<int>(state.range(0)), 1);
+}
+BENCHMARK(BM_BonePanelDraw)->Arg(100)->Arg(50000)->Unit(benchmark::kMicrosecond);
+
+void BM_FramePanelDraw(benchmark::State& state)
+{
+    DrawPanel(state, kFramePanelEntry, FramePanelProc, static_cast<int>(state.range(0)),
+              static_cast<int>(state.range(1)));
+}
+BENCHMARK(BM_FramePanelDraw)->Args({100, 26})->Args({50000, 26})->Args({100, 5000})->Unit(benchmark::kMicrosecond);
+
+} // namespace
