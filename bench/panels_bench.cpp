@@ -1,6 +1,6 @@
 // One draw of the skeleton editor's side panels for skeletons of very different sizes: the bones
-// panel with 100 and with 50,000 bones (the selection on the last bone, so the list is scrolled to
-// its end), and the frames panel with 26 frames in each of three sets, with 50,000 bones, and with
+// panel with 100 and with 50,000 bones, both showing rows 67 .. 99 (bone 99 selected), and with
+// 50,000 bones scrolled to the end (longer names: "49999) Bone 49999"), and the frames panel with 26 frames in each of three sets, with 50,000 bones, and with
 // 5,000 frames in each set. A panel draws only the rows it shows, so the figures should stay close
 // to each other. Needs the screen: run under Xvfb (xvfb-run -a build/bench/panels_bench); without a
 // display the benchmarks are skipped.
@@ -36,8 +36,9 @@ bool Screen()
 }
 
 // The editor's model holding a skeleton of bones bones (a chain of short ones under the Trunk) and
-// three sets of frames frames each; the editor entity stands on the last frame of the last set.
-void MakeSkeleton(int bones, int frames)
+// three sets of frames frames each; the editor entity stands on the last frame of the last set and
+// the bone selected is selected.
+void MakeSkeleton(int bones, int frames, int selected)
 {
     g_Editor.Clear();
     CreateEditorModel();
@@ -52,19 +53,18 @@ void MakeSkeleton(int bones, int frames)
             skeleton.StorePoseAsNewFrame(skeleton.GetFrameSet(s)->FrameCount() - 1, s);
     }
     JumpTo(2, frames - 1);
-    g_Editor.SelectedBone = skeleton.GetBoneByIndex(bones - 1);
+    g_Editor.SelectedBone = skeleton.GetBoneByIndex(selected);
 }
 
-void DrawPanel(benchmark::State& state, int entry, DialogProc proc, int bones, int frames)
+void DrawPanel(benchmark::State& state, int entry, DialogProc proc, int bones, int frames, int selected)
 {
     if (!Screen()) {
         state.SkipWithError("no screen");
         return;
     }
-    MakeSkeleton(bones, frames);
+    MakeSkeleton(bones, frames, selected);
     DIALOG& panel = g_EditorDialog[entry];
     ShowPanel(entry == kFramePanelEntry ? 0 : 1);
-    panel.d2 = 0;
     for (auto _ : state)
         proc(MSG_DRAW, &panel, 0);
     state.counters["top row"] = panel.d2;
@@ -73,14 +73,15 @@ void DrawPanel(benchmark::State& state, int entry, DialogProc proc, int bones, i
 
 void BM_BonePanelDraw(benchmark::State& state)
 {
-    DrawPanel(state, kBonePanelEntry, BonePanelProc, static_cast<int>(state.range(0)), 1);
+    DrawPanel(state, kBonePanelEntry, BonePanelProc, static_cast<int>(state.range(0)), 1,
+              static_cast<int>(state.range(1)));
 }
-BENCHMARK(BM_BonePanelDraw)->Arg(100)->Arg(50000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BonePanelDraw)->Args({100, 99})->Args({50000, 99})->Args({50000, 49999})->Unit(benchmark::kMicrosecond);
 
 void BM_FramePanelDraw(benchmark::State& state)
 {
     DrawPanel(state, kFramePanelEntry, FramePanelProc, static_cast<int>(state.range(0)),
-              static_cast<int>(state.range(1)));
+              static_cast<int>(state.range(1)), 0);
 }
 BENCHMARK(BM_FramePanelDraw)->Args({100, 26})->Args({50000, 26})->Args({100, 5000})->Unit(benchmark::kMicrosecond);
 

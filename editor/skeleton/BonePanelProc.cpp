@@ -33,6 +33,7 @@ struct FollowedBone {
     const Skeleton* skeleton = nullptr;
     const Bone* bone = nullptr;
     int row = -1;
+    int count = -1;
 };
 FollowedBone g_followed;
 
@@ -45,11 +46,11 @@ RowWindow FollowSelection(DIALOG* d)
     RowWindow rows = BoneRows(*d, BoneCountOf(skeleton));
     const Bone* bone = g_Editor.SelectedBone;
     const FollowedBone& last = g_followed;
-    const bool unchanged = skeleton == last.skeleton && bone == last.bone &&
+    const bool unchanged = skeleton == last.skeleton && bone == last.bone && rows.count == last.count &&
                            (!bone || (last.row >= 0 && last.row < rows.count && skeleton->GetBoneByIndex(last.row) == bone));
     if (!unchanged) {
         const int row = bone && skeleton ? skeleton->BoneIndex(bone) : -1;
-        g_followed = {skeleton, bone, row};
+        g_followed = {skeleton, bone, row, rows.count};
         rows.top = TopShowing(rows, row);
     }
     d->d2 = rows.top;

@@ -60,9 +60,11 @@ int ScrollBarX(const DIALOG* d) { return d->x + d->w - kFrameEditButtonSize - kS
 
 // The current frame when the panel last brought it into view: the list follows the frame only
 // when it changes, so a list scrolled away by hand stays where it is.
+// A list that grew or shrank follows too (a skeleton loaded in place of another may share its
+// address).
 struct FollowedFrame {
     const Skeleton* skeleton = nullptr;
-    int set = -1, frame = -1;
+    int set = -1, frame = -1, rows = -1;
 };
 FollowedFrame g_followed;
 
@@ -71,9 +73,10 @@ RowWindow Rows(DIALOG* d)
     const Skeleton* skeleton = g_Editor.skeleton;
     RowWindow rows = FrameRows(*d, skeleton ? FrameListRowCount(*skeleton) : 0);
     const E_EditorEnt* entity = g_Editor.entity;
-    if (skeleton && entity &&
-        (skeleton != g_followed.skeleton || entity->frameSet != g_followed.set || entity->frame != g_followed.frame)) {
-        g_followed = {skeleton, entity->frameSet, entity->frame};
+    const FollowedFrame now = {skeleton, entity ? entity->frameSet : -1, entity ? entity->frame : -1, rows.count};
+    if (skeleton && entity && (now.skeleton != g_followed.skeleton || now.set != g_followed.set ||
+                               now.frame != g_followed.frame || now.rows != g_followed.rows)) {
+        g_followed = now;
         rows.top = TopShowing(rows, FrameListRow(*skeleton, entity->frameSet, entity->frame));
     }
     d->d2 = rows.top;

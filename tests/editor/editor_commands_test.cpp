@@ -461,6 +461,8 @@ TEST_F(EditorTest, TheOnionSkinDrawsTheNeighbouringFramesInTheirTintsBehindThePo
     DrawSkeletonView(g_EditorDialog[kViewEntry]);
     for (const auto& at : {std::pair<int, int> {320, 240}, {320, 360}, {320, 270}})
         EXPECT_EQ(ChannelsAt(at.first, at.second).b, 0) << at.first << ", " << at.second;
+}
+
 TEST_F(EditorTest, BonesPanelScrollsAndKeepsTheSelectedBoneInView)
 {
     // 100 bones in a panel of 519 pixels: 33 rows of 15 shown, the top row 0 .. 67.
