@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "gui/FolderListing.h"
-#include "gui/GuiFont.h"
+#include "bench/GuiBenchScreen.h"
 #include "gui/ListBoxProc.h"
 #include "rl/Layer.h"
 
@@ -43,18 +43,6 @@ const std::string& BigFolder()
         return path;
     }();
     return folder;
-}
-
-bool Screen()
-{
-    static const bool ready = [] {
-        if (!getenv("DISPLAY"))
-            return false;
-        if (!rl::InitProgram(false, false, false) || !rl::InitScreen(800, 600, false, 32, 8, 0))
-            return false;
-        return CreateGuiFont() && InitGuiFont() == 0;
-    }();
-    return ready;
 }
 
 void BM_ReadFolderAllFiles(benchmark::State& state)
@@ -89,7 +77,7 @@ const char* FileNames(int index, int* count)
 // One draw of the file selector's list: 13 rows of 480 pixels and its scroll bar.
 void BM_DrawList(benchmark::State& state)
 {
-    if (!Screen()) {
+    if (!GuiBenchScreen()) {
         state.SkipWithError("no screen");
         return;
     }
@@ -110,7 +98,7 @@ BENCHMARK(BM_DrawList)->Unit(benchmark::kMicrosecond);
 
 void BM_TextFitLongName(benchmark::State& state)
 {
-    if (!Screen()) {
+    if (!GuiBenchScreen()) {
         state.SkipWithError("no screen");
         return;
     }

@@ -17,23 +17,10 @@
 #include "editor/skeleton/Playback.h"
 #include "editor/skeleton/SkeletonEditor.h"
 #include "entities/E_EditorEnt.h"
-#include "gui/GuiFont.h"
-#include "rl/Layer.h"
+#include "bench/GuiBenchScreen.h"
 #include "skeleton/Skeleton.h"
 
 namespace {
-
-bool Screen()
-{
-    static const bool ready = [] {
-        if (!getenv("DISPLAY"))
-            return false;
-        if (!rl::InitProgram(false, false, false) || !rl::InitScreen(800, 600, false, 32, 8, 0))
-            return false;
-        return CreateGuiFont() && InitGuiFont() == 0;
-    }();
-    return ready;
-}
 
 // The editor's model holding a skeleton of bones bones (a chain of short ones under the Trunk) and
 // three sets of frames frames each; the editor entity stands on the last frame of the last set and
@@ -58,7 +45,7 @@ void MakeSkeleton(int bones, int frames, int selected)
 
 void DrawPanel(benchmark::State& state, int entry, DialogProc proc, int bones, int frames, int selected)
 {
-    if (!Screen()) {
+    if (!GuiBenchScreen()) {
         state.SkipWithError("no screen");
         return;
     }
