@@ -50,6 +50,18 @@ choose() {
 map_x() { echo $((20 + 64 * $1 + 32)); }
 map_y() { echo $((30 + 64 * $1 + 32)); }
 palette_click() { click_at $((20 + 64 * $1 + 32)) $((580 + 64 * $2 + 32)); }
+# drag_along_row <row> <first column> <last column>: one stroke with the left button held.
+drag_along_row() {
+    xdotool mousemove --window "$WINDOW" "$(map_x $2)" "$(map_y $1)"
+    sleep 0.1
+    xdotool mousedown 1
+    for column in $(seq $(($2 + 1)) "$3"); do
+        xdotool mousemove --window "$WINDOW" "$(map_x $column)" "$(map_y $1)"
+        sleep 0.1
+    done
+    xdotool mouseup 1
+    sleep 0.2
+}
 # replace_text <x> <y> <text>: clicks into a text field, empties it and types the text.
 replace_text() {
     click_at "$1" "$2"
@@ -102,15 +114,7 @@ click_at "$BOX_OK_X" "$BOX_BUTTON_Y"
 palette_click 2 0
 click_at "$(map_x 1)" "$(map_y 1)"
 click_at "$(map_x 8)" "$(map_y 1)"
-xdotool mousemove --window "$WINDOW" "$(map_x 2)" "$(map_y 3)"
-sleep 0.1
-xdotool mousedown 1
-for column in 3 4 5 6; do
-    xdotool mousemove --window "$WINDOW" "$(map_x $column)" "$(map_y 3)"
-    sleep 0.1
-done
-xdotool mouseup 1
-sleep 0.2
+drag_along_row 3 2 6
 palette_click 4 0
 click_at "$(map_x 8)" "$(map_y 1)"
 click_at "$(map_x 8)" "$(map_y 1)" 3
@@ -192,15 +196,7 @@ grep -q "No entity list file found so you get no entities! :P" "$WORK/stderr.txt
 # again; saving in between keeps the history.
 save_as Base.LEV
 palette_click 1 0
-xdotool mousemove --window "$WINDOW" "$(map_x 1)" "$(map_y 6)"
-sleep 0.1
-xdotool mousedown 1
-for column in 2 3 4 5; do
-    xdotool mousemove --window "$WINDOW" "$(map_x $column)" "$(map_y 6)"
-    sleep 0.1
-done
-xdotool mouseup 1
-sleep 0.2
+drag_along_row 6 1 5
 save_as Painted.LEV
 for column in 0 1 2 3 4 5 6; do
     expect_cell "$LEVELS/Painted.LEV" "$column" 6 20 0 $([ "$column" -ge 1 ] && [ "$column" -le 5 ] && echo 1 || echo 0)
