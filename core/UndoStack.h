@@ -38,6 +38,14 @@ public:
     bool CanRedo() const { return !redo_.empty(); }
     int UndoDepth() const { return static_cast<int>(undo_.size()); }
     int RedoDepth() const { return static_cast<int>(redo_.size()); }
+    // Calls visit(step) for every step, undo side oldest first, then the redo side.
+    template <typename Visit>
+    void ForEach(Visit visit) const
+    {
+        for (const auto* side : {&undo_, &redo_})
+            for (const Entry& entry : *side)
+                visit(entry.step);
+    }
     size_t Bytes() const
     {
         size_t bytes = 0;

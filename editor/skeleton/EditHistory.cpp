@@ -12,8 +12,6 @@
 
 namespace {
 
-// Deeper than anyone undoes; the oldest steps go beyond it, so the memory stays bounded.
-constexpr size_t kMaxSteps = 256;
 const char* const kFrameHeading = "\r\n## Frame: ";
 
 // Writing and reading the skeleton for the history is not news for the log: every bone would
@@ -168,40 +166,30 @@ void EditHistory::Commit()
         before.selected = begun_.selected;
         before.frameSet = begun_.frameSet;
         before.frame = begun_.frame;
-        undo_.push_back(Step {std::move(before), now});
-        if (undo_.size() > kMaxSteps)
-            undo_.erase(undo_.begin());
-        redo_.clear();
+        steps_.Push(Step {std::move(before), now}, 0);
     }
     last_ = std::move(now);
 }
 
 bool EditHistory::Undo()
 {
-    if (undo_.empty())
-        return false;
-    Step step = std::move(undo_.back());
-    undo_.pop_back();
-    Restore(step.before);
-    redo_.push_back(std::move(step));
-    return true;
+    const Step* step = steps_.Undo();
+    if (step)
+        Restore(step->before);
+    return step != nullptr;
 }
 
 bool EditHistory::Redo()
 {
-    if (redo_.empty())
-        return false;
-    Step step = std::move(redo_.back());
-    redo_.pop_back();
-    Restore(step.after);
-    undo_.push_back(std::move(step));
-    return true;
+    const Step* step = steps_.Redo();
+    if (step)
+        Restore(step->after);
+    return step != nullptr;
 }
 
 void EditHistory::Clear()
 {
-    undo_.clear();
-    redo_.clear();
+    steps_.Clear();
     haveLast_ = false;
     last_ = State();
     if (depth_ > 0) {
@@ -222,10 +210,9 @@ size_t EditHistory::Bytes() const
             if (counted.insert(chunk.get()).second)
                 bytes += sizeof(std::string) + chunk->capacity();
     };
-    for (const std::vector<Step>* steps : {&undo_, &redo_})
-        for (const Step& step : *steps) {
-            add(step.before);
-            add(step.after);
-        }
+    steps_.ForEach([&](const Step& step) {
+        add(step.before);
+        add(step.after);
+    });
     return bytes;
 }

@@ -13,10 +13,12 @@
 // Owned by the editor's state; acts on g_Editor.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/UndoStack.h"
 #include "skeleton/SkeletonFrame.h"
 
 class EditHistory {
@@ -35,9 +37,9 @@ public:
     // False when there is nothing to undo or redo.
     bool Undo();
     bool Redo();
-    bool CanUndo() const { return !undo_.empty(); }
-    bool CanRedo() const { return !redo_.empty(); }
-    int UndoDepth() const { return static_cast<int>(undo_.size()); }
+    bool CanUndo() const { return steps_.CanUndo(); }
+    bool CanRedo() const { return steps_.CanRedo(); }
+    int UndoDepth() const { return steps_.UndoDepth(); }
     // Forgets every step; the skeleton as it is now is where the history starts. Called in the
     // middle of an action (Load, New), that action records no step either.
     void Clear();
@@ -48,6 +50,8 @@ public:
     static std::string Text(const State& state);
 
 private:
+    // Deeper than anyone undoes; the oldest steps go beyond it, so the memory stays bounded.
+    static constexpr size_t kMaxSteps = 256;
     struct Step {
         State before, after;
     };
@@ -56,7 +60,7 @@ private:
     // The text cut into chunks, sharing the chunks equal to the last capture's.
     std::vector<std::shared_ptr<const std::string>> Chunks(const std::string& text) const;
 
-    std::vector<Step> undo_, redo_;
+    UndoStack<Step> steps_ {kMaxSteps, SIZE_MAX};   // bounded by depth: a step costs what it changed
     State last_;              // the state after the last recorded step (or Clear): what is compared
     bool haveLast_ = false;
     State begun_;             // the pose, selection and frame when the outermost action began
