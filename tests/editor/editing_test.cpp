@@ -30,6 +30,7 @@
 #include "editor/skeleton/SkinChooser.h"
 #include "entities/E_EditorEnt.h"
 #include "entities/EntityList.h"
+#include "rl/Layer.h"
 #include "skeleton/Skeleton.h"
 #include "tests/support/TestSupport.h"
 
@@ -37,6 +38,9 @@ using testsupport::ReadFile;
 using testsupport::TempFolder;
 
 namespace {
+
+// The cases that ask a question expect no screen to ask it on (it would wait for an answer).
+const char* const kWithoutAScreen = "a screen is open: run this case in a process of its own, as ctest does";
 
 // The editor's model as its start-up makes it, with a log in a fresh folder.
 class EditorModel : public ::testing::Test {
@@ -322,57 +326,9 @@ TEST_F(EditorModel, SteppingWithFStaysOnTheNextFrame)
 }
 
 // The Trunk's length at every view redraw a tweened F-step asks for.
-std::vector<float>* g_redrawLengths = nullptr;
-int RecordRedraw(int msg, DIALOG*, int)
-{
-    if (msg == MSG_DRAW && g_redrawLengths)
-        g_redrawLengths->push_back(g_Editor.skeleton->GetBoneByIndex(0)->length);
-    return D_O_K;
-}
-
-TEST_F(EditorModel, ATweenedFStepShowsExactlyFiftyBlendsOnTheWayToTheNextFrame)
-{
-    testsupport::OpenScreen();   // the redraws go to the dialog on the screen
-    DIALOG view[] = {{RecordRedraw, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
-                     {nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr}};
-    struct Row {
-        bool tweening;
-        int set, from, to;
-    };
-    // Trunk lengths are 10 x (frame + 1) in both sets; set 1 has a single frame.
-    const Row rows[] = {
-        {true, 0, 0, 1}, {true, 0, 1, 2}, {true, 0, 3, 0},   // past the last frame: back to 0
-        {false, 0, 1, 2},                                   // without tweening: straight there
-        {true, 1, 0, 0},                                    // a set of one frame blends onto itself
-    };
-    FramesOfLengths(0, 4);
-    FramesOfLengths(1, 1);
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << "tweening " << row.tweening << ", set " << row.set << " from " << row.from);
-        JumpTo(row.set, row.from);
-        g_Editor.Tweening = row.tweening;
-        std::vector<float> lengths;
-        g_redrawLengths = &lengths;
-        active_dialog = view;
-        key[KEY_F] = 1;
-        StepWithFKey();
-        key[KEY_F] = 0;
-        active_dialog = nullptr;
-        g_redrawLengths = nullptr;
-
-        const float a = 10.0f * (row.from + 1), b = 10.0f * (row.to + 1);
-        ASSERT_EQ(lengths.size(), row.tweening ? 50u : 0u);
-        for (size_t k = 0; k < lengths.size(); ++k)
-            EXPECT_NEAR(lengths[k], a + (b - a) * static_cast<float>(k) / 50, 1e-3) << "blend " << k;
-        EXPECT_EQ(entity->frameSet, row.set);
-        EXPECT_EQ(entity->frame, row.to);
-        EXPECT_EQ(entity->nextFrame, row.to);
-        EXPECT_EQ(skeleton->GetBoneByIndex(0)->length, b);
-    }
-}
-
 TEST_F(EditorModel, APoseDiffersFromItsFrameByMoreThanAHundredthRoundTheCircle)
 {
+    ASSERT_FALSE(rl::ScreenReady()) << kWithoutAScreen;
     SkeleNode* arm = skeleton->AddBone(skeleton->Root(), "Arm", 10, 30);
     skeleton->StorePoseInFrame(0, 0);
     JumpTo(0, 0);
@@ -415,6 +371,7 @@ TEST_F(EditorModel, APoseDiffersFromItsFrameByMoreThanAHundredthRoundTheCircle)
 
 TEST_F(EditorModel, UnsavedChangesAreWhatWouldChangeTheSavedFile)
 {
+    ASSERT_FALSE(rl::ScreenReady()) << kWithoutAScreen;
     Bone* trunk = skeleton->GetBoneByIndex(0);
     SkeleNode* arm = skeleton->AddBone(skeleton->Root(), "Arm", 10, 30);
     struct Case {
@@ -632,6 +589,7 @@ TEST_F(EditorModel, TwoHundredStepsOfABigSkeletonStayUnder64MB)
 
 TEST_F(EditorModel, FrameEditsRefuseTheLastFrameAndSetWhenThereIsNoScreenToAsk)
 {
+    ASSERT_FALSE(rl::ScreenReady()) << kWithoutAScreen;
     // Without a screen every question is answered "no": nothing is deleted.
     FramesOfLengths(0, 2);
     RunFrameEditAction(kDeleteFrameButton);
@@ -714,6 +672,57 @@ TEST_F(EditorModel, ASkinThatIsNotFoundLeavesNoSkin)
     EXPECT_EQ(SkinFileName("/a/b/Head.png"), "Head.png");
     EXPECT_EQ(SkinFolder("/a/b/Head.png"), "/a/b/");
     EXPECT_EQ(SkinFolder("Head"), "");
+}
+
+// Last of the cases: the screen it opens stays open for the rest of the process, and the cases
+// above answer their questions as a program without a screen does.
+std::vector<float>* g_redrawLengths = nullptr;
+int RecordRedraw(int msg, DIALOG*, int)
+{
+    if (msg == MSG_DRAW && g_redrawLengths)
+        g_redrawLengths->push_back(g_Editor.skeleton->GetBoneByIndex(0)->length);
+    return D_O_K;
+}
+
+TEST_F(EditorModel, ATweenedFStepShowsExactlyFiftyBlendsOnTheWayToTheNextFrame)
+{
+    testsupport::OpenScreen();   // the redraws go to the dialog on the screen
+    DIALOG view[] = {{RecordRedraw, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+                     {nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr}};
+    struct Row {
+        bool tweening;
+        int set, from, to;
+    };
+    // Trunk lengths are 10 x (frame + 1) in both sets; set 1 has a single frame.
+    const Row rows[] = {
+        {true, 0, 0, 1}, {true, 0, 1, 2}, {true, 0, 3, 0},   // past the last frame: back to 0
+        {false, 0, 1, 2},                                   // without tweening: straight there
+        {true, 1, 0, 0},                                    // a set of one frame blends onto itself
+    };
+    FramesOfLengths(0, 4);
+    FramesOfLengths(1, 1);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "tweening " << row.tweening << ", set " << row.set << " from " << row.from);
+        JumpTo(row.set, row.from);
+        g_Editor.Tweening = row.tweening;
+        std::vector<float> lengths;
+        g_redrawLengths = &lengths;
+        active_dialog = view;
+        key[KEY_F] = 1;
+        StepWithFKey();
+        key[KEY_F] = 0;
+        active_dialog = nullptr;
+        g_redrawLengths = nullptr;
+
+        const float a = 10.0f * (row.from + 1), b = 10.0f * (row.to + 1);
+        ASSERT_EQ(lengths.size(), row.tweening ? 50u : 0u);
+        for (size_t k = 0; k < lengths.size(); ++k)
+            EXPECT_NEAR(lengths[k], a + (b - a) * static_cast<float>(k) / 50, 1e-3) << "blend " << k;
+        EXPECT_EQ(entity->frameSet, row.set);
+        EXPECT_EQ(entity->frame, row.to);
+        EXPECT_EQ(entity->nextFrame, row.to);
+        EXPECT_EQ(skeleton->GetBoneByIndex(0)->length, b);
+    }
 }
 
 } // namespace
