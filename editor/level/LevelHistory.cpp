@@ -73,7 +73,7 @@ std::unique_ptr<Level> BuildLevel(const LevelHistory::Grid& grid)
 
 } // namespace
 
-LevelHistory::LevelHistory() : steps_(kMaxSteps, kMaxBytes) {}
+LevelHistory::LevelHistory() : ActionHistory(kMaxSteps, kMaxBytes) {}
 
 LevelHistory::Grid LevelHistory::CaptureGrid(const Level* level)
 {
@@ -103,7 +103,7 @@ LevelHistory::State LevelHistory::Capture()
 
 size_t LevelHistory::BytesOf(const Step& step)
 {
-    size_t bytes = sizeof(Step) + step.cells.capacity() * sizeof(CellChange);
+    size_t bytes = sizeof(Step) + step.cells.capacity() * sizeof(Step::CellChange);
     for (const auto* grid : {step.gridBefore.get(), step.gridAfter.get()})
         if (grid)
             bytes += sizeof(Grid) + grid->folder.capacity() + grid->cells.capacity() * sizeof(Cell);
@@ -113,88 +113,42 @@ size_t LevelHistory::BytesOf(const Step& step)
     return bytes;
 }
 
-void LevelHistory::Begin()
+void LevelHistory::Record(const State& last, const State& now)
 {
-    if (depth_++ > 0)
-        return;
-    cleared_ = false;
-    if (!haveLast_) {
-        last_ = Capture();
-        haveLast_ = true;
-    }
-}
-
-void LevelHistory::Commit()
-{
-    if (depth_ == 0 || --depth_ > 0 || cleared_)
-        return;
-    State now = Capture();
     Step step;
-    const Grid& before = *last_.grid;
+    const Grid& before = *last.grid;
     const Grid& after = *now.grid;
     if (!before.SameShape(after)) {
-        step.gridBefore = last_.grid;
+        step.gridBefore = last.grid;
         step.gridAfter = now.grid;
     } else {
         for (size_t i = 0; i < after.cells.size(); ++i)
             if (before.cells[i] != after.cells[i])
-                step.cells.push_back(CellChange {static_cast<int32_t>(i), before.cells[i], after.cells[i]});
+                step.cells.push_back(Step::CellChange {static_cast<int32_t>(i), before.cells[i], after.cells[i]});
         step.cells.shrink_to_fit();
     }
-    if (Records(last_.entities.get()) != Records(now.entities.get())) {
-        step.entitiesBefore = last_.entities;
+    if (Records(last.entities.get()) != Records(now.entities.get())) {
+        step.entitiesBefore = last.entities;
         step.entitiesAfter = now.entities;
     }
     if (step.gridBefore || !step.cells.empty() || step.entitiesBefore || step.entitiesAfter) {
         const size_t bytes = BytesOf(step);
-        steps_.Push(std::move(step), bytes);
+        Push(std::move(step), bytes);
     }
-    last_ = std::move(now);
 }
 
-void LevelHistory::Restore(const Step& step, bool after)
+LevelHistory::State LevelHistory::Restore(const Step& step, bool after)
 {
     if (const Grid* grid = (after ? step.gridAfter : step.gridBefore).get()) {
         g_LevelEditor.level = BuildLevel(*grid);
         ResetMapView();
     } else if (Level* level = g_LevelEditor.level.get()) {
         const int height = level->Height();
-        for (const CellChange& change : step.cells)
+        for (const Step::CellChange& change : step.cells)
             if (height > 0)
                 Put(*level, change.index / height, change.index % height, after ? change.after : change.before);
     }
     if (step.entitiesBefore || step.entitiesAfter)
         RestoreEntities((after ? step.entitiesAfter : step.entitiesBefore).get());
-    last_ = Capture();
-    haveLast_ = true;
-    // The action that undid or redid records nothing of its own.
-    cleared_ = depth_ > 0;
-}
-
-bool LevelHistory::Undo()
-{
-    const Step* step = steps_.Undo();
-    if (step)
-        Restore(*step, false);
-    return step != nullptr;
-}
-
-bool LevelHistory::Redo()
-{
-    const Step* step = steps_.Redo();
-    if (step)
-        Restore(*step, true);
-    return step != nullptr;
-}
-
-void LevelHistory::Clear()
-{
-    steps_.Clear();
-    haveLast_ = false;
-    last_ = State();
-    if (depth_ > 0) {
-        cleared_ = true;
-        last_ = Capture();
-        haveLast_ = true;
-    }
+    return Capture();
 }

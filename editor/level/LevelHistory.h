@@ -17,73 +17,63 @@
 #include <string>
 #include <vector>
 
-#include "core/UndoStack.h"
+#include "core/ActionHistory.h"
 
 class Level;
 
-class LevelHistory {
+// One cell as the level file holds it.
+struct LevelCell {
+    int32_t back = 0, backFlags = 0, front = 0, frontFlags = 0;
+    bool operator==(const LevelCell& other) const
+    {
+        return back == other.back && backFlags == other.backFlags && front == other.front &&
+               frontFlags == other.frontFlags;
+    }
+    bool operator!=(const LevelCell& other) const { return !(*this == other); }
+};
+// The whole level: its size, tileset folder and cells (column by column).
+struct LevelGrid {
+    int width = 0, height = 0;
+    std::string folder;
+    std::vector<LevelCell> cells;
+    bool SameShape(const LevelGrid& other) const
+    {
+        return width == other.width && height == other.height && folder == other.folder;
+    }
+};
+
+struct LevelHistoryState {
+    std::shared_ptr<const LevelGrid> grid;
+    std::shared_ptr<const std::string> entities;
+};
+
+struct LevelHistoryStep {
+    struct CellChange {
+        int32_t index;   // x * height + y
+        LevelCell before, after;
+    };
+    std::vector<CellChange> cells;
+    std::shared_ptr<const LevelGrid> gridBefore, gridAfter;            // when the level's shape changed
+    std::shared_ptr<const std::string> entitiesBefore, entitiesAfter;   // when the records changed
+};
+
+class LevelHistory : public ActionHistory<LevelHistoryState, LevelHistoryStep> {
 public:
-    // One cell as the level file holds it.
-    struct Cell {
-        int32_t back = 0, backFlags = 0, front = 0, frontFlags = 0;
-        bool operator==(const Cell& other) const
-        {
-            return back == other.back && backFlags == other.backFlags && front == other.front &&
-                   frontFlags == other.frontFlags;
-        }
-        bool operator!=(const Cell& other) const { return !(*this == other); }
-    };
-    // The whole level: its size, tileset folder and cells (column by column).
-    struct Grid {
-        int width = 0, height = 0;
-        std::string folder;
-        std::vector<Cell> cells;
-        bool SameShape(const Grid& other) const
-        {
-            return width == other.width && height == other.height && folder == other.folder;
-        }
-    };
+    using Cell = LevelCell;
+    using Grid = LevelGrid;
 
     LevelHistory();
 
-    // Around one user action; nested calls belong to the outermost.
-    void Begin();
-    void Commit();
-    // False when there is nothing to undo or redo.
-    bool Undo();
-    bool Redo();
-    bool CanUndo() const { return steps_.CanUndo(); }
-    bool CanRedo() const { return steps_.CanRedo(); }
-    int UndoDepth() const { return steps_.UndoDepth(); }
-    // Forgets every step; the level as it is now is where the history starts. Called inside an
-    // action (Load), that action records no step either.
-    void Clear();
     // The bytes the steps hold.
-    size_t Bytes() const { return steps_.Bytes(); }
+    size_t Bytes() const { return Steps().Bytes(); }
 
     static Grid CaptureGrid(const Level* level);
 
 private:
-    struct CellChange {
-        int32_t index;   // x * height + y
-        Cell before, after;
-    };
-    struct Step {
-        std::vector<CellChange> cells;
-        std::shared_ptr<const Grid> gridBefore, gridAfter;   // when the level's shape changed
-        std::shared_ptr<const std::string> entitiesBefore, entitiesAfter;   // when the records changed
-    };
-    struct State {
-        std::shared_ptr<const Grid> grid;
-        std::shared_ptr<const std::string> entities;
-    };
-    static State Capture();
+    using State = LevelHistoryState;
+    using Step = LevelHistoryStep;
+    State Capture() override;
+    void Record(const State& before, const State& now) override;
+    State Restore(const Step& step, bool after) override;
     static size_t BytesOf(const Step& step);
-    void Restore(const Step& step, bool after);
-
-    UndoStack<Step> steps_;
-    State last_;   // the editor after the last recorded step (or Clear): what an action is compared with
-    bool haveLast_ = false;
-    int depth_ = 0;
-    bool cleared_ = false;   // Clear (or an undo or redo) ran inside the current action
 };

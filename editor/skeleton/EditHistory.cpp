@@ -80,9 +80,9 @@ std::vector<std::shared_ptr<const std::string>> EditHistory::Chunks(const std::s
         end = end == std::string::npos ? text.size() : end + 2;   // the heading opens the next chunk
         const size_t i = chunks.size();
         const size_t length = end - start;
-        if (i < last_.chunks.size() && last_.chunks[i]->size() == length &&
-            text.compare(start, length, *last_.chunks[i]) == 0)
-            chunks.push_back(last_.chunks[i]);
+        const auto& last = Last().chunks;
+        if (i < last.size() && last[i]->size() == length && text.compare(start, length, *last[i]) == 0)
+            chunks.push_back(last[i]);
         else
             chunks.push_back(std::make_shared<const std::string>(text, start, length));
         start = end;
@@ -90,7 +90,7 @@ std::vector<std::shared_ptr<const std::string>> EditHistory::Chunks(const std::s
     return chunks;
 }
 
-EditHistory::State EditHistory::Capture() const
+EditHistory::State EditHistory::Capture()
 {
     State state;
     if (g_Editor.skeleton) {
@@ -101,12 +101,13 @@ EditHistory::State EditHistory::Capture() const
     return state;
 }
 
-void EditHistory::Restore(const State& state)
+EditHistory::State EditHistory::Restore(const EditHistoryStep& step, bool after)
 {
+    const State& state = after ? step.after : step.before;
     Skeleton* skeleton = g_Editor.skeleton;
     E_EditorEnt* entity = g_Editor.entity;
     if (!skeleton || !entity)
-        return;
+        return state;
     // Reading replaces every bone.
     g_Editor.ClearSelection();
     {
@@ -130,72 +131,27 @@ void EditHistory::Restore(const State& state)
     entity->frameSet = entity->nextFrameSet = there ? state.frameSet : 0;
     entity->frame = entity->nextFrame = there ? state.frame : 0;
     entity->blendEnd = ElapsedMs;
-    last_ = state;
-    haveLast_ = true;
-    // The action that undid or redid records nothing of its own.
-    cleared_ = depth_ > 0;
+    return state;
 }
 
-void EditHistory::Begin()
-{
-    if (depth_++ > 0)
-        return;
-    cleared_ = false;
-    if (!haveLast_) {
-        last_ = Capture();
-        haveLast_ = true;
-    }
-    CaptureView(begun_);
-}
+void EditHistory::Began() { CaptureView(begun_); }
 
-void EditHistory::Commit()
+void EditHistory::Record(const State& last, const State& now)
 {
-    if (depth_ == 0 || --depth_ > 0 || cleared_)
-        return;
-    State now = Capture();
-    bool textChanged = now.chunks.size() != last_.chunks.size();
+    bool textChanged = now.chunks.size() != last.chunks.size();
     for (size_t i = 0; !textChanged && i < now.chunks.size(); ++i)
-        textChanged = now.chunks[i] != last_.chunks[i];
+        textChanged = now.chunks[i] != last.chunks[i];
     // A pose changed on the same frame is an edit; on the way to another frame it is only the
     // new frame showing.
     const bool sameFrame = now.frameSet == begun_.frameSet && now.frame == begun_.frame;
     const bool poseEdited = sameFrame && !SamePose(now.pose, begun_.pose);
-    if (textChanged || poseEdited || now.frameTime != last_.frameTime) {
-        State before = last_;
+    if (textChanged || poseEdited || now.frameTime != last.frameTime) {
+        State before = last;
         before.pose = begun_.pose;
         before.selected = begun_.selected;
         before.frameSet = begun_.frameSet;
         before.frame = begun_.frame;
-        steps_.Push(Step {std::move(before), now}, 0);
-    }
-    last_ = std::move(now);
-}
-
-bool EditHistory::Undo()
-{
-    const Step* step = steps_.Undo();
-    if (step)
-        Restore(step->before);
-    return step != nullptr;
-}
-
-bool EditHistory::Redo()
-{
-    const Step* step = steps_.Redo();
-    if (step)
-        Restore(step->after);
-    return step != nullptr;
-}
-
-void EditHistory::Clear()
-{
-    steps_.Clear();
-    haveLast_ = false;
-    last_ = State();
-    if (depth_ > 0) {
-        cleared_ = true;
-        last_ = Capture();
-        haveLast_ = true;
+        Push(EditHistoryStep {std::move(before), now}, 0);
     }
 }
 
@@ -210,7 +166,7 @@ size_t EditHistory::Bytes() const
             if (counted.insert(chunk.get()).second)
                 bytes += sizeof(std::string) + chunk->capacity();
     };
-    steps_.ForEach([&](const Step& step) {
+    Steps().ForEach([&](const EditHistoryStep& step) {
         add(step.before);
         add(step.after);
     });

@@ -18,31 +18,27 @@
 #include <string>
 #include <vector>
 
-#include "core/UndoStack.h"
+#include "core/ActionHistory.h"
 #include "skeleton/SkeletonFrame.h"
 
-class EditHistory {
-public:
-    struct State {
-        std::vector<std::shared_ptr<const std::string>> chunks;   // the skeleton file's text
-        int frameTime = 0;
-        std::vector<BonePose> pose;   // every bone's angle and length on screen
-        int selected = -1;            // the selected bone's index
-        int frameSet = 0, frame = 0;
-    };
+struct EditHistoryState {
+    std::vector<std::shared_ptr<const std::string>> chunks;   // the skeleton file's text
+    int frameTime = 0;
+    std::vector<BonePose> pose;   // every bone's angle and length on screen
+    int selected = -1;            // the selected bone's index
+    int frameSet = 0, frame = 0;
+};
 
-    // Around one user action; nested calls belong to the outermost.
-    void Begin();
-    void Commit();
-    // False when there is nothing to undo or redo.
-    bool Undo();
-    bool Redo();
-    bool CanUndo() const { return steps_.CanUndo(); }
-    bool CanRedo() const { return steps_.CanRedo(); }
-    int UndoDepth() const { return steps_.UndoDepth(); }
-    // Forgets every step; the skeleton as it is now is where the history starts. Called in the
-    // middle of an action (Load, New), that action records no step either.
-    void Clear();
+struct EditHistoryStep {
+    EditHistoryState before, after;
+};
+
+class EditHistory : public ActionHistory<EditHistoryState, EditHistoryStep> {
+public:
+    using State = EditHistoryState;
+
+    EditHistory() : ActionHistory(kMaxSteps, SIZE_MAX) {}   // bounded by depth: a step costs what it changed
+
     // The bytes the steps hold (shared chunks counted once).
     size_t Bytes() const;
 
@@ -52,18 +48,13 @@ public:
 private:
     // Deeper than anyone undoes; the oldest steps go beyond it, so the memory stays bounded.
     static constexpr size_t kMaxSteps = 256;
-    struct Step {
-        State before, after;
-    };
-    State Capture() const;
-    void Restore(const State& state);
+
+    State Capture() override;
+    void Began() override;
+    void Record(const State& before, const State& now) override;
+    State Restore(const EditHistoryStep& step, bool after) override;
     // The text cut into chunks, sharing the chunks equal to the last capture's.
     std::vector<std::shared_ptr<const std::string>> Chunks(const std::string& text) const;
 
-    UndoStack<Step> steps_ {kMaxSteps, SIZE_MAX};   // bounded by depth: a step costs what it changed
-    State last_;              // the state after the last recorded step (or Clear): what is compared
-    bool haveLast_ = false;
-    State begun_;             // the pose, selection and frame when the outermost action began
-    int depth_ = 0;
-    bool cleared_ = false;    // Clear ran inside the current action
+    State begun_;   // the pose, selection and frame when the outermost action began
 };
