@@ -236,18 +236,7 @@ void Bitmap::SendToGPU()
     uMax_ = static_cast<float>(width_) / textureWidth_;
     vMax_ = static_cast<float>(height_) / textureHeight_;
 
-    const GLint filter = LinearFiltering() ? GL_LINEAR : GL_NEAREST;
-    glGenTextures(1, &texture_);
-    glBindTexture(GL_TEXTURE_2D, texture_);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, textureWidth_, textureHeight_, 0, GL_BGRA,
-                 GL_UNSIGNED_INT_8_8_8_8_REV, textureWidth_ == width_ && textureHeight_ == height_ ? pixels.data() : nullptr);
-    if (textureWidth_ != width_ || textureHeight_ != height_)
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width_, height_, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, pixels.data());
-    glBindTexture(GL_TEXTURE_2D, 0);
+    texture_ = detail::MakeTexture(textureWidth_, textureHeight_, pixels.data(), width_, height_, LinearFiltering());
 
     if (ownsImage_ && !KeepMemoryImages()) {
         destroy_bitmap(image_);

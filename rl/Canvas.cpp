@@ -160,6 +160,26 @@ int NextPowerOfTwo(int n)
     return p;
 }
 
+unsigned int MakeTexture(int textureWidth, int textureHeight, const uint32_t* pixels, int width, int height,
+                         bool linear)
+{
+    const bool whole = textureWidth == width && textureHeight == height;
+    const GLint filter = linear ? GL_LINEAR : GL_NEAREST;
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, textureWidth, textureHeight, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
+                 whole ? pixels : nullptr);
+    if (!whole && pixels)
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, pixels);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return texture;
+}
+
 void BindTexture(unsigned int texture)
 {
     if (texture) {

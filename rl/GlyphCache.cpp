@@ -198,16 +198,8 @@ std::unique_ptr<GlyphCache> GlyphCache::Build(const FontFace& face, bool hinting
     cache->glyphs_ = atlas.glyphs;
     cache->texelU_ = 1.0f / atlas.width;
     cache->texelV_ = 1.0f / atlas.height;
-    glGenTextures(1, &cache->texture_);
-    glBindTexture(GL_TEXTURE_2D, cache->texture_);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     // Glyphs are drawn texel for pixel; nearest sampling keeps them exactly as FreeType made them.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, atlas.width, atlas.height, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
-                 texels.data());
-    glBindTexture(GL_TEXTURE_2D, 0);
+    cache->texture_ = detail::MakeTexture(atlas.width, atlas.height, texels.data(), atlas.width, atlas.height, false);
     if (!cache->texture_) {
         error = "no texture for the glyphs";
         return nullptr;

@@ -105,16 +105,8 @@ bool TextureAtlas::Build(const std::vector<const Bitmap*>& bitmaps)
                 at(picture.x + px, picture.y + py) = picture.pixels[static_cast<size_t>(sy) * picture.w + sx];
             }
 
-    const GLint filter = LinearFiltering() ? GL_LINEAR : GL_NEAREST;
-    glGenTextures(1, &texture_);
-    glBindTexture(GL_TEXTURE_2D, texture_);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, textureWidth, textureHeight, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
-                 atlas.data());
-    glBindTexture(GL_TEXTURE_2D, 0);
+    texture_ = detail::MakeTexture(textureWidth, textureHeight, atlas.data(), textureWidth, textureHeight,
+                                   LinearFiltering());
 
     const float tw = static_cast<float>(textureWidth), th = static_cast<float>(textureHeight);
     // The middle of the white patch: every sample there is white, whatever the filter.
