@@ -50,14 +50,18 @@ choose() {
 map_x() { echo $((20 + 64 * $1 + 32)); }
 map_y() { echo $((30 + 64 * $1 + 32)); }
 palette_click() { click_at $((20 + 64 * $1 + 32)) $((580 + 64 * $2 + 32)); }
-# drag_along_row <row> <first column> <last column>: one stroke with the left button held.
+# drag_along_row <row> <first column> <last column>: one stroke with the left button held. The
+# pauses let a slow program (a sanitizer build on a busy machine) see the press apart from the
+# click before it and before the mouse leaves the first cell: a press it sees late starts the
+# stroke where the mouse is by then.
 drag_along_row() {
     xdotool mousemove --window "$WINDOW" "$(map_x $2)" "$(map_y $1)"
-    sleep 0.1
+    sleep 0.4
     xdotool mousedown 1
+    sleep 0.4
     for column in $(seq $(($2 + 1)) "$3"); do
         xdotool mousemove --window "$WINDOW" "$(map_x $column)" "$(map_y $1)"
-        sleep 0.1
+        sleep 0.15
     done
     xdotool mouseup 1
     sleep 0.2
